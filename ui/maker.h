@@ -13,7 +13,7 @@ inline constexpr const char* kUpgradeAddress = "http://www.tagwright.example.com
 inline constexpr const char* kBlogAddress = "http://www.tagwright.example.com/blog/";
 inline constexpr const char* kChatGroupAddress =
     "http://qun.qq.com/join.html?group=20012345";
-inline constexpr const char* kCopyrightStatement = "本软件版权归Tagwright作者所有，欢迎免费使用与传播。";
+inline constexpr const char* kCopyrightStatement = "本软件版权归Tagwright作者所有";
 inline constexpr const char* kCopyrightLine = "版权所有 Tagwright";
 
 }  // namespace tagwright::maker
