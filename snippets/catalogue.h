@@ -7,7 +7,14 @@
 namespace tagwright {
 
 // The output box a snippet is written into (role names of the window layout).
-enum class SnippetBox { headFootEdit, listOutputEdit, contentOutputEdit, sqlOutputEdit };
+enum class SnippetBox {
+  headFootEdit,
+  listOutputEdit,
+  softFieldEdit,
+  shopFieldEdit,
+  contentOutputEdit,
+  sqlOutputEdit,
+};
 
 struct Snippet {
   std::string_view radio;  // control name of the radio button, e.g. "单选框13"
