@@ -1,19 +1,20 @@
-// The maker's contact data and web addresses, in one place.
+// The maker's contact data and web addresses, in one place. They are character
+// arrays so that layout tables can join them with fixed texts at compile time
+// (see ui/joined_text.h).
 #pragma once
 
 namespace tagwright::maker {
 
-inline constexpr const char* kContactNumber = "80012345";        // 仿站QQ
-inline constexpr const char* kChatGroupName = "Tagwright仿站交流群";
-inline constexpr const char* kChatGroupNumber = "20012345";
-inline constexpr const char* kSiteHost = "www.tagwright.example.com";
-inline constexpr const char* kSiteAddress = "http://www.tagwright.example.com/";
-inline constexpr const char* kFeedbackAddress = "http://www.tagwright.example.com/guestbook/";
-inline constexpr const char* kUpgradeAddress = "http://www.tagwright.example.com/download/";
-inline constexpr const char* kBlogAddress = "http://www.tagwright.example.com/blog/";
-inline constexpr const char* kChatGroupAddress =
-    "http://qun.qq.com/join.html?group=20012345";
-inline constexpr const char* kCopyrightStatement = "本软件版权归Tagwright作者所有";
-inline constexpr const char* kCopyrightLine = "版权所有 Tagwright";
+inline constexpr char kContactNumber[] = "80012345";  // 仿站QQ
+inline constexpr char kChatGroupName[] = "Tagwright仿站交流群";
+inline constexpr char kChatGroupNumber[] = "20012345";
+inline constexpr char kSiteHost[] = "www.tagwright.example.com";
+inline constexpr char kSiteAddress[] = "http://www.tagwright.example.com/";
+inline constexpr char kFeedbackAddress[] = "http://www.tagwright.example.com/guestbook/";
+inline constexpr char kUpgradeAddress[] = "http://www.tagwright.example.com/download/";
+inline constexpr char kBlogAddress[] = "http://www.tagwright.example.com/blog/";
+inline constexpr char kChatGroupAddress[] = "http://qun.qq.com/join.html?group=20012345";
+inline constexpr char kCopyrightStatement[] = "本软件版权归Tagwright作者所有";
+inline constexpr char kCopyrightLine[] = "版权所有 Tagwright";
 
 }  // namespace tagwright::maker
