@@ -40,6 +40,9 @@ const ListRule* listRulesEnd();
 // The fragment a field's text gives (rule A or B).
 Text fieldFragment(const FieldRule& rule, const Text& typed);
 
+// Assigns the fragment that `typed` gives to the rule's field of `options`.
+void applyFieldRule(const FieldRule& rule, const Text& typed, TagOptions& options);
+
 // Applies rule C: a matching index assigns its value; any other index
 // (no selection, -1) leaves the fragment as it was.
 void applyListRule(const ListRule& rule, int index, TagOptions& options);

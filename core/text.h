@@ -10,8 +10,10 @@ namespace tagwright {
 
 using Text = std::string;
 
-// True when the byte at `i` begins a two-byte GBK character.
-inline bool isLeadByte(unsigned char c) { return c >= 0x80; }
+// True when `c` begins a two-byte GBK character.
+inline bool isLeadByte(unsigned char c) {
+  return c >= 0x80;
+}
 
 // Length of the character that starts at `i`: 2 for a lead byte that has a
 // byte after it, else 1. Never reaches past the end of `text`.
