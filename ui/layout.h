@@ -41,12 +41,12 @@ enum ControlFlag : unsigned {
 
 struct ControlDef {
   ControlKind kind;
-  const char* name;   // control name ("单选框8", "标签1"); nullptr when it has only a role
-  Role role;          // Role::none when it has none
+  const char* name;       // control name ("单选框8", "标签1"); nullptr when it has only a role
+  Role role;              // Role::none when it has none
   const char* container;  // control name of the container; nullptr: the window itself
-  int page;               // tab page index (0..6) of a control inside 选择夹1, else -1
+  int page;  // tab page (0..6) of a control on 选择夹1, in a group box or not; else -1
   int x, y, width, height;
-  const char* text;  // start text or caption; "" when empty
+  const char* text;          // start text or caption; "" when empty (and for flagNoCaption radios)
   const char* const* items;  // list items or tab captions
   std::size_t itemCount;
   Colour colour;
@@ -76,7 +76,7 @@ struct MenuItemDef {
 };
 
 struct MenuDef {
-  const char* text;
+  const char* text;  // the chat-group menu reads "<group name>.<group number>"
   MenuRole role;
   const MenuItemDef* items;
   std::size_t itemCount;
@@ -89,11 +89,11 @@ enum WindowFlag : unsigned {
 
 struct WindowDef {
   WindowId id;
-  const char* name;   // "MainWindow", "CopyrightWindow"
+  const char* name;  // "MainWindow", "CopyrightWindow"
   const char* title;
   int width, height;  // outer size
   unsigned flags;
-  const ControlDef* controls;
+  const ControlDef* controls;  // in creation order: each container before its children
   std::size_t controlCount;
   const MenuDef* menus;  // menu bar, in order; nullptr when none
   std::size_t menuCount;
