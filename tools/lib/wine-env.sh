@@ -43,7 +43,13 @@ wine_timeout() {
 wine_env_cleanup() {
   timeout 20 wineserver -k >/dev/null 2>&1 || true
   if [ -n "$wine_env_xvfb_pid" ]; then
+    # Xvfb may miss a TERM that arrives while it is still starting.
     kill "$wine_env_xvfb_pid" 2>/dev/null || true
+    for _ in $(seq 20); do
+      kill -0 "$wine_env_xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -KILL "$wine_env_xvfb_pid" 2>/dev/null || true
     wait "$wine_env_xvfb_pid" 2>/dev/null || true
     wine_env_xvfb_pid=""
   fi
