@@ -11,6 +11,8 @@ namespace tagwright {
 
 class Program {
  public:
+  // Throws std::logic_error when the binding table does not fit the layout
+  // (a bound control missing, an event nothing handles): a failure at start.
   explicit Program(WindowServices& services);
 
   // MainWindow's created event: resetOptions, tray icon, hide trayMenu.
