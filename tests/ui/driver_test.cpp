@@ -30,6 +30,8 @@ TEST(Driver, SkipsCommentsAndEmptyLinesAndTakesCrLf) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "arcRowEdit: 8\n");
   EXPECT_EQ(run.err, "");
+  const DriverRun withMark = runScript("\xEF\xBB\xBFprint arcRowEdit\n");
+  EXPECT_EQ(withMark.out, "arcRowEdit: 5\n");
 }
 
 TEST(Driver, TextKeepsBlanksAndMayBeEmpty) {

@@ -45,6 +45,9 @@ const Driver::Action Driver::kActions[] = {
 
 namespace {
 
+// Editors on Windows like to start UTF-8 files with one; it is no part of the first action.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // A decimal index or code; anything else is an error.
 long parseNumber(std::string_view word) {
   std::size_t i = word.size() > 1 && word[0] == '-' ? 1 : 0;
@@ -86,6 +89,7 @@ int Driver::run(std::istream& script) {
   std::string line;
   for (long number = 1; std::getline(script, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (number == 1 && line.rfind(kByteOrderMark, 0) == 0) line.erase(0, kByteOrderMark.size());
     if (line.empty() || line[0] == '#') continue;
     try {
       runLine(line);

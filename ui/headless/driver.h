@@ -1,5 +1,19 @@
 // tagwright-driver: replays a script of user actions against the program on
 // the headless desktop and prints what the queries ask for.
+//
+// Where the protocol leaves a choice, the driver does this:
+// - A character of the script that GBK lacks (an emoji, say) is an error of
+//   its line, as is malformed UTF-8: nothing is replaced by '?' and lost.
+// - The single byte 0x80 is the euro sign both ways, as in code page 936;
+//   every other byte that begins no valid GBK character is printed \xHH.
+// - A user action on a control activates its window; so does a menu item
+//   chosen from the menu bar. `key` with no window of the program active
+//   (MainWindow hidden, CopyrightWindow closed) is an error.
+// - After the end, `checked` and `selected` are refused like every action
+//   that is not in the list of what is still accepted.
+// - `state` lists no menus once MainWindow is closed; a hidden MainWindow
+//   keeps its menu bar.
+// - A byte-order mark at the start of the script is skipped.
 #pragma once
 
 #include <iosfwd>
