@@ -59,6 +59,17 @@ TEST_F(Handlers, FieldsAndListsRewriteTheirFragmentsOnly) {
   EXPECT_EQ(options().arcTitlelen, before.arcTitlelen);
 }
 
+// writeText raises the box's text-changed handler before it returns, also
+// when the text does not change (the released fragment comes back).
+TEST_F(Handlers, WriteTextRunsTheFieldHandlerNestedEvenForTheSameText) {
+  desktop.writeText(Role::arcTitleLenEdit, "15");
+  EXPECT_EQ(options().arcTitlelen, " titlelen=30");
+  session.program.exitCleanup();
+  ASSERT_EQ(options().arcTitlelen, "");
+  desktop.writeText(Role::arcTitleLenEdit, "15");
+  EXPECT_EQ(options().arcTitlelen, " titlelen=30");
+}
+
 TEST_F(Handlers, CustomOrderListShowsItsOwnStartText) {
   EXPECT_EQ(text("customOrderCombo"), "日期排序");
   EXPECT_EQ(desktop.selectedIndex(Role::customOrderCombo), 0);
