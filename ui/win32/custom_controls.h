@@ -29,4 +29,16 @@ HWND createHyperlink(HWND parent, int id, const RECT& rect, const std::wstring& 
 HWND createWebView(HWND parent, int id, const RECT& rect, const std::wstring& address,
                    std::function<void(const std::wstring& address)> open);
 
+// Size in pixels of the image a picture box decoded; {0, 0} when it shows none.
+SIZE pictureImageSize(HWND pictureBox);
+
+// Whether a web view hosts the browser; false before it has started (the first
+// message after creation) and when it shows its fallback.
+bool webViewHasBrowser(HWND webView);
+
+// For the message loop, before TranslateMessage: lets a web view's browser
+// handle keys meant for its page (Tab, Del, arrows); true when it did, and the
+// message is then done.
+bool translateWebViewMessage(MSG& message);
+
 }  // namespace tagwright::win32
