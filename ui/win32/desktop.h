@@ -33,6 +33,10 @@ class Win32Desktop final : public WindowServices {
   // What endProgram does after the clean-up; ExitProcess(0) unless a test
   // replaces it.
   void setProcessExit(std::function<void()> exit) { processExit_ = std::move(exit); }
+  // Called with every control event just before the program gets it (for
+  // tests that count events).
+  using EventObserver = std::function<void(const ControlDef&, ControlEvent)>;
+  void setEventObserver(EventObserver observer) { observer_ = std::move(observer); }
 
   // Start: builds MainWindow (centred, page 0, not yet visible) without
   // raising events; throws when it cannot.
@@ -106,6 +110,7 @@ class Win32Desktop final : public WindowServices {
   HINSTANCE instance_;
   Program* program_ = nullptr;
   std::function<void()> processExit_;
+  EventObserver observer_;
   HWND helper_ = nullptr;
   UINT taskbarCreatedMessage_ = 0;
   TopWindow main_{WindowId::MainWindow};

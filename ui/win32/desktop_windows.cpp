@@ -306,8 +306,9 @@ void Win32Desktop::runMenuCommand(UINT id) {
 }
 
 void Win32Desktop::raise(const ControlDef& row, ControlEvent event) {
-  if (building_ || program_ == nullptr || row.event != event) return;
-  program_->onControlEvent(row, event);
+  if (building_ || row.event != event) return;
+  if (observer_) observer_(row, event);
+  if (program_ != nullptr) program_->onControlEvent(row, event);
 }
 
 void Win32Desktop::onChildCommand(TopWindow& window, HWND child, UINT code) {

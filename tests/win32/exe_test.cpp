@@ -1,0 +1,119 @@
+// tagwright.exe started as a user starts it: its window appears, and each way
+// of ending it gives exit code 0.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "ui/layout.h"
+#include "ui/win32/menu_bar.h"
+
+namespace {
+
+constexpr DWORD kStartTimeoutMs = 30000;
+constexpr DWORD kEndTimeoutMs = 15000;
+
+// The built exe; a Unix path (a build under Wine) is reached through drive Z:.
+std::wstring exePath() {
+  std::string path = TAGWRIGHT_EXE_PATH;
+  if (!path.empty() && path[0] == '/') {
+    for (char& c : path) {
+      if (c == '/') c = '\\';
+    }
+    path = "Z:" + path;
+  }
+  return std::wstring(path.begin(), path.end());
+}
+
+struct Search {
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK findMainWindow(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<Search*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t title[128] = {};
+  GetWindowTextW(window, title, 128);
+  if (owner == search.processId && IsWindowVisible(window) &&
+      std::wstring(title).rfind(L"Tagwright v1.0", 0) == 0) {
+    search.found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+class RunningExe : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring command = L"\"" + exePath() + L"\"";
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process_))
+        << "cannot start " << TAGWRIGHT_EXE_PATH;
+    WaitForInputIdle(process_.hProcess, kStartTimeoutMs);
+    const DWORD start = GetTickCount();
+    Search search{process_.dwProcessId, nullptr};
+    while (search.found == nullptr && GetTickCount() - start < kStartTimeoutMs) {
+      EnumWindows(findMainWindow, reinterpret_cast<LPARAM>(&search));
+      if (search.found == nullptr) Sleep(50);
+    }
+    window_ = search.found;
+    ASSERT_NE(window_, nullptr) << "no visible window titled Tagwright v1.0";
+  }
+
+  void TearDown() override {
+    if (process_.hProcess == nullptr) return;
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+      TerminateProcess(process_.hProcess, 99);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+
+  // The exit code, or STILL_ACTIVE when the process did not end in time.
+  DWORD exitCode() {
+    WaitForSingleObject(process_.hProcess, kEndTimeoutMs);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+  }
+
+  // Menus of another process cannot be read under Wine: the id comes from
+  // the same table the exe builds its menu bar from.
+  static UINT menuItemIdOf(tagwright::MenuCommand command) {
+    const tagwright::WindowDef& layout = tagwright::mainWindowLayout();
+    for (std::size_t i = 0; i < layout.menuCount; ++i) {
+      for (std::size_t j = 0; j < layout.menus[i].itemCount; ++j) {
+        if (layout.menus[i].items[j].command == command) {
+          return tagwright::win32::menuItemId(i, j);
+        }
+      }
+    }
+    return 0;
+  }
+
+  PROCESS_INFORMATION process_{};
+  HWND window_ = nullptr;
+};
+
+TEST_F(RunningExe, EscEndsItWithExitCodeZero) {
+  PostMessageW(window_, WM_KEYDOWN, VK_ESCAPE, 1);
+  EXPECT_EQ(exitCode(), 0u);
+}
+
+TEST_F(RunningExe, CloseBoxEndsItWithExitCodeZero) {
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+  EXPECT_EQ(exitCode(), 0u);
+}
+
+TEST_F(RunningExe, ExitProgramMenuItemEndsItWithExitCodeZero) {
+  const UINT id = menuItemIdOf(tagwright::MenuCommand::exitProgram);
+  ASSERT_NE(id, 0u);
+  PostMessageW(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  EXPECT_EQ(exitCode(), 0u);
+}
+
+}  // namespace
