@@ -37,7 +37,8 @@ bool pumpUntil(const std::function<bool()>& done, int milliseconds) {
   return true;
 }
 
-// A visible top-level window at the screen's top-left to hold the controls.
+// A visible topmost window to hold the controls, away from the screen's top-left
+// corner, where Wine puts its tray window.
 class HostWindow {
  public:
   HostWindow() {
@@ -48,8 +49,9 @@ class HostWindow {
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     wc.lpszClassName = L"TagwrightControlsTestHost";
     RegisterClassExW(&wc);
-    window_ = CreateWindowExW(0, wc.lpszClassName, L"test", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
-                              0, 0, 700, 500, nullptr, nullptr, wc.hInstance, nullptr);
+    window_ = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"test",
+                              WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 160, 120, 700, 500, nullptr,
+                              nullptr, wc.hInstance, nullptr);
     SetForegroundWindow(window_);
     registerCustomControls(codeModule());
   }
