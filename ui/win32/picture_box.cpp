@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <memory>
+#include <type_traits>
 
 #include "ui/win32/com_ptr.h"
 #include "ui/win32/custom_control_support.h"
@@ -85,9 +86,11 @@ DecodedImage decodeImage(HINSTANCE module, ImageId image) {
   return result;
 }
 
+// The window's DPI; looked up at run time, since GetDpiForWindow is missing before
+// Windows 10.
 UINT windowDpi(HWND window) {
   using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-  static const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
+  const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32"), "GetDpiForWindow")));
   UINT dpi = getDpi ? getDpi(window) : 0;
   if (dpi == 0) {
