@@ -47,6 +47,19 @@ TEST(ReplaceAll, ReplacesEveryMatchLeftToRight) {
   }
 }
 
+// Finds longer than a few dozen bytes take a different search path; the
+// character-boundary rule and left-to-right order must hold there too.
+TEST(ReplaceAll, LongFindsFollowTheSameRules) {
+  const Text a100(100, 'a');
+  EXPECT_EQ(replaceAll("x" + a100 + a100 + "y", a100, "-"), "x--y");
+  EXPECT_EQ(replaceAll(a100 + "a", a100, "-"), "-a");  // overlapping: leftmost wins
+  // The only occurrence starts on the trail byte of \xB0\xA1.
+  const Text trail = "\xA1" + a100;
+  EXPECT_EQ(replaceAll("\xB0" + trail, trail, "-"), "\xB0" + trail);
+  // After that near miss, a later aligned occurrence is still found.
+  EXPECT_EQ(replaceAll("\xB0" + trail + trail, trail, "-"), "\xB0" + trail + "-");
+}
+
 TEST(ReplaceAll, HandlesMegabyteTextsInLinearTime) {
   const std::size_t size = std::size_t{1} << 20;
 
