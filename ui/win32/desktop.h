@@ -12,6 +12,7 @@
 #include "ui/layout.h"
 #include "ui/program.h"
 #include "ui/win32/gui_font.h"
+#include "ui/win32/page_background.h"
 #include "ui/win32/tray_icon.h"
 #include "ui/win32/window_controls.h"
 #include "ui/window_services.h"
@@ -83,6 +84,7 @@ class Win32Desktop final : public WindowServices {
     std::unique_ptr<GuiFont> font;
     std::unique_ptr<WindowControls> controls;
     std::vector<bool> hiddenMenus;
+    PageBackground pageBackground;
   };
 
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

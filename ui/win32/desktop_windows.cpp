@@ -169,6 +169,7 @@ void Win32Desktop::createWindow(TopWindow& window) {
       layout, hwnd, instance_, dpi, window.font->handle(), [](const std::wstring& address) {
         ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
       });
+  window.pageBackground.update(window.controls->tabControl());
 }
 
 void Win32Desktop::createMainWindow() {
@@ -266,6 +267,13 @@ LRESULT Win32Desktop::onWindowMessage(TopWindow& window, UINT message, WPARAM wP
     case WM_DPICHANGED:
       onDpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
+    case WM_THEMECHANGED:
+    case WM_SYSCOLORCHANGE:
+      if (window.controls != nullptr) {
+        window.pageBackground.update(window.controls->tabControl());
+        InvalidateRect(hwnd, nullptr, TRUE);
+      }
+      return DefWindowProcW(hwnd, message, wParam, lParam);
     case WM_CLOSE:
       DestroyWindow(hwnd);
       return 0;
@@ -343,19 +351,31 @@ void Win32Desktop::onChildCommand(TopWindow& window, HWND child, UINT code) {
 LRESULT Win32Desktop::onControlColour(TopWindow& window, UINT message, HDC dc, HWND child) {
   const ControlInstance* control =
       window.controls != nullptr ? window.controls->find(child) : nullptr;
-  if (control != nullptr) {
-    const ControlDef& row = *control->row;
-    if (row.kind == ControlKind::readOnlyEdit) {
-      // Read-only boxes would be grey; they stay white with magenta text.
-      SetTextColor(dc, colourValue(row.colour));
-      SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-    }
-    if (row.kind == ControlKind::label && row.colour != Colour::standard) {
-      SetTextColor(dc, colourValue(row.colour));
-      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
+  if (control == nullptr) {
+    return DefWindowProcW(window.hwnd, message, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(child));
+  }
+  const ControlDef& row = *control->row;
+  if (row.kind == ControlKind::readOnlyEdit) {
+    // Read-only boxes would be grey; they stay white with magenta text.
+    SetTextColor(dc, colourValue(row.colour));
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+  }
+  const bool onPage = row.page >= 0 && row.kind != ControlKind::edit &&
+                      row.kind != ControlKind::outputEdit && row.kind != ControlKind::comboBox &&
+                      row.kind != ControlKind::pushButton;
+  HBRUSH page = onPage ? window.pageBackground.brushFor(child, dc) : nullptr;
+  const bool coloured = row.kind == ControlKind::label && row.colour != Colour::standard;
+  if (page != nullptr) {
+    if (coloured) SetTextColor(dc, colourValue(row.colour));
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<LRESULT>(page);
+  }
+  if (coloured) {
+    SetTextColor(dc, colourValue(row.colour));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
   }
   return DefWindowProcW(window.hwnd, message, reinterpret_cast<WPARAM>(dc),
                         reinterpret_cast<LPARAM>(child));
@@ -369,6 +389,7 @@ void Win32Desktop::onDpiChanged(TopWindow& window, UINT dpi, const RECT& suggest
   auto font = std::make_unique<GuiFont>(dpi);
   window.controls->relayout(dpi, font->handle());
   window.font = std::move(font);  // the old font is released after the switch
+  window.pageBackground.update(window.controls->tabControl());
 }
 
 }  // namespace tagwright::win32

@@ -42,6 +42,8 @@ class WindowControls {
   void checkExclusively(const ControlInstance& radio) const;
 
   const std::vector<ControlInstance>& all() const { return controls_; }
+  // nullptr when the window has no tab control.
+  HWND tabControl() const { return tab_; }
 
  private:
   RECT placeOf(const ControlDef& row, UINT dpi) const;
