@@ -7,8 +7,10 @@ namespace {
 TEST_F(MainWindowTest, EscInsideAnOutputBoxClosesTheWindowAndRemovesTheTray) {
   HWND output = control(Role::homeOutputEdit);
   SetFocus(output);
+  ASSERT_TRUE(desktop->trayIconShown());
   pressKey(output, VK_ESCAPE);
   EXPECT_EQ(window(), nullptr);
+  EXPECT_FALSE(desktop->trayIconShown());
   EXPECT_FALSE(desktop->anyWindowOpen());
   EXPECT_EQ(endCount, 0);  // closing is no endProgram
 }
@@ -37,6 +39,15 @@ TEST_F(MainWindowTest, EnterBreaksALineInAnOutputBoxAndDoesNothingElsewhere) {
   EXPECT_EQ(desktop->readText(Role::arcRowEdit), "5");
   EXPECT_TRUE(catcher.boxes().empty());
   EXPECT_NE(window(), nullptr);
+}
+
+TEST_F(MainWindowTest, TabMovesTheFocusToAnotherControlOfTheWindow) {
+  HWND field = control(Role::arcRowEdit);
+  SetFocus(field);
+  pressKey(field, VK_TAB);
+  HWND focus = GetFocus();
+  EXPECT_NE(focus, field);
+  EXPECT_EQ(GetAncestor(focus, GA_ROOT), window());
 }
 
 }  // namespace

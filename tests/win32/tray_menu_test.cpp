@@ -13,6 +13,9 @@ struct PopupPick {
   int downs = 0;  // 0: dismiss
   std::vector<std::wstring> items;
   bool seen = false;
+  RECT place{};    // the menu window
+  POINT cursor{};  // the mouse position while it was open
+  HWND foreground = nullptr;
 };
 
 PopupPick* activePick = nullptr;
@@ -32,6 +35,9 @@ void CALLBACK onMenuTimer(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   PopupPick& pick = *activePick;
   pick.seen = true;
+  GetWindowRect(menuWindow, &pick.place);
+  GetCursorPos(&pick.cursor);
+  pick.foreground = GetForegroundWindow();
   HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
   for (int i = 0; menu != nullptr && i < GetMenuItemCount(menu); ++i) {
     wchar_t text[64] = {};
@@ -70,6 +76,12 @@ TEST_F(TrayTest, LeftAndRightReleaseOpenTheSameMenuWithShowHideClose) {
     EXPECT_TRUE(pick.seen);
     EXPECT_EQ(pick.items, items);
   }
+  // Below and right of the mouse, owned by the program's hidden window made
+  // foreground, so MainWindow is not brought forward.
+  const PopupPick pick = trayPick(WM_RBUTTONUP, 0);
+  EXPECT_EQ(pick.place.left, pick.cursor.x + 3);
+  EXPECT_EQ(pick.place.top, pick.cursor.y + 3);
+  EXPECT_EQ(pick.foreground, desktop->helperWindow());
   // Moves and presses raise nothing: no menu opens, nothing blocks.
   for (LPARAM mouse : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN}) {
     EXPECT_FALSE(trayPick(mouse, 0).seen);
@@ -93,6 +105,13 @@ TEST_F(TrayTest, HideAndShowFromTheTrayKeepEveryField) {
   EXPECT_TRUE(desktop->isChecked(Role::arcStyleInfoRadio));
   EXPECT_EQ(desktop->readText(Role::homeOutputEdit), "\xB8\xB4\xD6\xC6");
   EXPECT_EQ(desktop->controls(WindowId::MainWindow)->selectedPage(), 3);
+
+  // A minimised window comes back minimised.
+  ShowWindow(window(), SW_MINIMIZE);
+  trayPick(WM_RBUTTONUP, 2);
+  trayPick(WM_RBUTTONUP, 1);
+  EXPECT_TRUE(IsWindowVisible(window()));
+  EXPECT_TRUE(IsIconic(window()));
 }
 
 TEST_F(TrayTest, HideButtonHidesAndCloseEndsTheProgram) {

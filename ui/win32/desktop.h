@@ -56,6 +56,7 @@ class Win32Desktop final : public WindowServices {
   // nullptr while the window is closed.
   const WindowControls* controls(WindowId window) const;
   HWND helperWindow() const { return helper_; }
+  bool trayIconShown() const { return tray_.shown(); }
 
   // WindowServices
   Text readText(Role edit) override;
