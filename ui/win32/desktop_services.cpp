@@ -1,4 +1,5 @@
 // Win32Desktop: the operations the handlers ask of the desktop.
+
 // windows.h must come before the other system headers.
 // clang-format off
 #include <windows.h>

@@ -1,5 +1,6 @@
 // Win32Desktop: the two top-level windows, their window procedures and the
 // hidden helper window.
+
 // windows.h must come before the other system headers.
 // clang-format off
 #include <windows.h>
