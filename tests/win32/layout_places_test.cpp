@@ -19,15 +19,15 @@ std::string describe(const ControlDef& row) {
   return row.name != nullptr ? row.name : std::string(roleName(row.role));
 }
 
-TEST_F(MainWindowTest, EveryControlHasTheTablePlaceInItsContainer) {
-  if (dpiOf(window()) != kBaseDpi) GTEST_SKIP() << "the places are written for 96 DPI";
-  const WindowControls& controls = *desktop->controls(WindowId::MainWindow);
-  ASSERT_EQ(controls.all().size(), mainWindowLayout().controlCount);
+// Each control's parent is the container of its row, and its place and size
+// relative to it are the row's (at 96 DPI).
+void expectTablePlaces(const WindowControls& controls, HWND window, const WindowDef& layout) {
+  ASSERT_EQ(controls.all().size(), layout.controlCount);
   for (const ControlInstance& control : controls.all()) {
     const ControlDef& row = *control.row;
     SCOPED_TRACE(describe(row));
     HWND expectedParent =
-        row.container != nullptr ? controls.findByName(row.container)->hwnd : window();
+        row.container != nullptr ? controls.findByName(row.container)->hwnd : window;
     EXPECT_EQ(GetParent(control.hwnd), expectedParent);
     const RECT rect = placeInParent(control.hwnd);
     EXPECT_EQ(rect.left, row.x);
@@ -51,6 +51,25 @@ TEST_F(MainWindowTest, EveryControlHasTheTablePlaceInItsContainer) {
       EXPECT_EQ(rect.bottom - rect.top, row.height);
     }
   }
+}
+
+TEST_F(MainWindowTest, EveryControlHasTheTablePlaceInItsContainer) {
+  if (dpiOf(window()) != kBaseDpi) GTEST_SKIP() << "the places are written for 96 DPI";
+  expectTablePlaces(*desktop->controls(WindowId::MainWindow), window(), mainWindowLayout());
+}
+
+TEST_F(MainWindowTest, CopyrightWindowIsBuiltFromItsTable) {
+  chooseMenuItem(L"版权声明");
+  HWND copyright = desktop->windowHandle(WindowId::CopyrightWindow);
+  ASSERT_NE(copyright, nullptr);
+  if (dpiOf(copyright) != kBaseDpi) GTEST_SKIP() << "the places are written for 96 DPI";
+  expectTablePlaces(*desktop->controls(WindowId::CopyrightWindow), copyright,
+                    copyrightWindowLayout());
+  const LONG style = GetWindowLongW(copyright, GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+  EXPECT_EQ(GetMenu(copyright), nullptr);
+  EXPECT_TRUE(GetWindowLongW(copyright, GWL_EXSTYLE) & WS_EX_APPWINDOW);
 }
 
 TEST_F(MainWindowTest, WindowHasItsOuterSizeCentredAndFourMenus) {
