@@ -1,7 +1,8 @@
 // Shows Tagwright's seven pages one after the other, each with a sample of
-// its output, for take_screenshots.sh: for page N it writes DIR\pageN.rect
-// ("width height left top" of the window) and waits until the script has
-// taken the picture and deleted the file. DIR is the command line.
+// its output, then CopyrightWindow, for take_screenshots.sh: for page N it
+// writes DIR\pageN.rect ("width height left top" of the window), for the
+// copyright window DIR\copyright.rect, and waits until the script has taken
+// the picture and deleted the file. DIR is the command line.
 // windows.h must come before the other system headers.
 // clang-format off
 #include <windows.h>
@@ -64,6 +65,22 @@ constexpr PageSample kSamples[] = {
     {nullptr, Role::none},
 };
 
+// Writes `window`'s place into `file` and waits until the file is gone.
+void showFor(Win32Desktop& desktop, HWND window, const std::wstring& file) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  if (FILE* out = _wfopen(file.c_str(), L"w")) {
+    std::fprintf(out, "%ld %ld %ld %ld\n", rect.right - rect.left, rect.bottom - rect.top,
+                 rect.left, rect.top);
+    std::fclose(out);
+  }
+  const DWORD start = GetTickCount();
+  while (GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES &&
+         GetTickCount() - start < 60000) {
+    pumpFor(desktop, 50);
+  }
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
@@ -86,19 +103,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     if (button != nullptr) SendMessageW(button, BM_CLICK, 0, 0);
     pumpFor(desktop, 700);
 
-    RECT rect;
-    GetWindowRect(desktop.windowHandle(WindowId::MainWindow), &rect);
-    const std::wstring file = directory + L"\\page" + std::to_wstring(page + 1) + L".rect";
-    if (FILE* out = _wfopen(file.c_str(), L"w")) {
-      std::fprintf(out, "%ld %ld %ld %ld\n", rect.right - rect.left, rect.bottom - rect.top,
-                   rect.left, rect.top);
-      std::fclose(out);
-    }
-    const DWORD start = GetTickCount();
-    while (GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES &&
-           GetTickCount() - start < 60000) {
-      pumpFor(desktop, 50);
-    }
+    showFor(desktop, desktop.windowHandle(WindowId::MainWindow),
+            directory + L"\\page" + std::to_wstring(page + 1) + L".rect");
   }
+  desktop.openWindow(WindowId::CopyrightWindow);
+  pumpFor(desktop, 700);
+  showFor(desktop, desktop.windowHandle(WindowId::CopyrightWindow),
+          directory + L"\\copyright.rect");
   return 0;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Pictures of the seven pages of MainWindow under Wine and Xvfb, cut from the
-# screen to the window: docs/page1.png ... docs/page7.png.
+# Pictures of the seven pages of MainWindow and of CopyrightWindow under Wine
+# and Xvfb, cut from the screen to the window: docs/page1.png ... page7.png,
+# docs/copyright.png.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 cd "$root"
@@ -15,17 +16,17 @@ handshake="$(mktemp -d)"
 mkdir -p docs
 wine_timeout 300 "$build/tests/win32/tagwright_page_screens.exe" "Z:${handshake//\//\\}" &
 screens=$!
-for page in 1 2 3 4 5 6 7; do
-  file="$handshake/page$page.rect"
+for page in page1 page2 page3 page4 page5 page6 page7 copyright; do
+  file="$handshake/$page.rect"
   for _ in $(seq 600); do
     [ -s "$file" ] && break
     sleep 0.1
   done
-  [ -s "$file" ] || { echo "take_screenshots: page $page did not show" >&2; exit 1; }
+  [ -s "$file" ] || { echo "take_screenshots: $page did not show" >&2; exit 1; }
   read -r width height left top <"$file"
-  import -window root -crop "${width}x${height}+${left}+${top}" +repage "docs/page$page.png"
+  import -window root -crop "${width}x${height}+${left}+${top}" +repage "docs/$page.png"
   rm -f "$file"
-  echo "docs/page$page.png"
+  echo "docs/$page.png"
 done
 wait "$screens"
 rmdir "$handshake"
