@@ -25,6 +25,8 @@ TEST_F(MainWindowTest, TypicalRequestEndsOnTheClipboardInBothFormats) {
   ASSERT_EQ(catcher.boxes().size(), 1u);
   EXPECT_EQ(catcher.boxes()[0].title, L"信息：");
   EXPECT_EQ(catcher.boxes()[0].text, L"复制成功");
+  EXPECT_EQ(catcher.boxes()[0].owner, nullptr);
+  EXPECT_FALSE(catcher.boxes()[0].hasIcon);
   EXPECT_EQ(clipboardAnsi(), block);
   EXPECT_EQ(clipboardUnicode(), toWide(block));
 }

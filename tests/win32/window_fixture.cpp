@@ -55,7 +55,12 @@ void CALLBACK MessageBoxCatcher::timerProc(HWND box, UINT, UINT_PTR id, DWORD) {
     GetDlgItemTextW(box, 0xFFFF, text, 4096);
     wchar_t title[256] = {};
     GetWindowTextW(box, title, 256);
-    activeCatcher->boxes_.push_back(Box{title, text});
+    // The icon of a message box is a static control: id 20 on Windows, 0x440
+    // (stc1) under Wine, present but empty when the box has no icon.
+    HWND icon = GetDlgItem(box, 20);
+    if (icon == nullptr) icon = GetDlgItem(box, 0x440);
+    const bool hasIcon = icon != nullptr && SendMessageW(icon, STM_GETICON, 0, 0) != 0;
+    activeCatcher->boxes_.push_back(Box{title, text, GetWindow(box, GW_OWNER), hasIcon});
   }
   PostMessageW(box, WM_COMMAND, IDOK, 0);
 }

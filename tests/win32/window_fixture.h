@@ -30,6 +30,8 @@ class MessageBoxCatcher {
   struct Box {
     std::wstring title;
     std::wstring text;
+    HWND owner;  // nullptr: a box without owner
+    bool hasIcon;
   };
   const std::vector<Box>& boxes() const { return boxes_; }
 
