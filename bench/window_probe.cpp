@@ -1,7 +1,7 @@
-// window_probe EXE [SETTLE_MS]: starts EXE and measures, the same way for
-// every program, how long it takes from CreateProcessW until a visible
-// top-level window of the new process exists (polled every millisecond with
-// EnumWindows and IsWindowVisible). Then it lets the program settle for
+// window_probe EXE [SETTLE_MS [POLL_MS]]: starts EXE and measures, the same
+// way for every program, how long it takes from CreateProcessW until a
+// visible top-level window of the new process exists (polled every POLL_MS,
+// default 1, with EnumWindows and IsWindowVisible). Then it lets the program settle for
 // SETTLE_MS (default 1000), reads its peak working set and private bytes
 // with GetProcessMemoryInfo, and closes it (WM_CLOSE, TerminateProcess after
 // 5 s). Prints one line: "visible_ms=N peak_kib=N private_kib=N".
@@ -42,10 +42,11 @@ double elapsedMs(LARGE_INTEGER from, LARGE_INTEGER frequency) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::fwprintf(stderr, L"usage: window_probe EXE [SETTLE_MS]\n");
+    std::fwprintf(stderr, L"usage: window_probe EXE [SETTLE_MS [POLL_MS]]\n");
     return 2;
   }
   const DWORD settleMs = argc > 2 ? static_cast<DWORD>(_wtoi(argv[2])) : 1000;
+  const DWORD pollMs = argc > 3 ? static_cast<DWORD>(_wtoi(argv[3])) : 1;
   std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\"";
 
   LARGE_INTEGER frequency, start;
@@ -68,7 +69,7 @@ int wmain(int argc, wchar_t** argv) {
       visibleMs = elapsedMs(start, frequency);
       break;
     }
-    if (WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0) break;
+    if (WaitForSingleObject(process.hProcess, pollMs) == WAIT_OBJECT_0) break;
   }
 
   Sleep(settleMs);

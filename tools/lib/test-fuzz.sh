@@ -56,6 +56,12 @@ run_target() {
   rm -rf "$work"
   mkdir -p "$work/corpus" "$build/findings"
   cp fuzz/corpus/"$target"/* "$work/corpus/" 2>/dev/null || true
+  # The golden scenarios are good starting scripts for the driver.
+  if [ "$target" = driver ]; then
+    for scenario in tests/scenarios/*.txt; do
+      if [ -e "$scenario" ]; then cp "$scenario" "$work/corpus/scenario-$(basename "$scenario")"; fi
+    done
+  fi
   local extra=()
   [ -f "fuzz/$target.dict" ] && extra+=(-dict="fuzz/$target.dict")
   "$build/fuzz/fuzz_$target" "${extra[@]}" -max_total_time="$seconds" -timeout=10 \
