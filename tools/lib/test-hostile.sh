@@ -175,14 +175,8 @@ echo "hostile: driver peak RSS after 100 rounds ${peaks[0]} KiB, after 10,000 ro
 [ "${peaks[0]}" -gt 0 ] && [ "${peaks[1]}" -le $((peaks[0] + 1024)) ] ||
   fail "10,000 presses: peak memory grew from ${peaks[0]} to ${peaks[1]} KiB"
 
-# ---- the real window under Wine -----------------------------------------------------
-if [ -f tests/win32/hostile_input_test.cpp ] && [ -x build/mingw/tests/win32/tagwright_win32_tests.exe ]; then
-  echo "hostile: the real window under Wine"
-  TAGWRIGHT_MINGW_BUILD="$root/build/mingw" source tools/lib/wine-env.sh
-  trap wine_env_cleanup EXIT
-  wine_timeout 300 build/mingw/tests/win32/tagwright_win32_tests.exe --gtest_filter='HostileInput*' \
-    >"$work/win32.log" 2>&1 || fail "win32: $(tail -n 20 "$work/win32.log")"
-fi
+# The real window gets its hostile input in tests/win32/hostile_input_test.cpp,
+# which runs with the other Windows tests.
 
 if [ "$failures" -ne 0 ]; then
   echo "hostile: $failures failure(s)" >&2
