@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "ui/win32/text_convert.h"
 
 namespace tagwright::win32::testing {
@@ -18,6 +16,7 @@ std::string labelOf(const ControlDef& row) {
 }
 
 constexpr UINT_PTR kCatchTimer = 0x4D42;
+constexpr wchar_t kCaughtMark[] = L"TagwrightTestCaught";
 
 }  // namespace
 
@@ -38,10 +37,10 @@ LRESULT CALLBACK MessageBoxCatcher::hookProc(int code, WPARAM wParam, LPARAM lPa
     HWND box = reinterpret_cast<HWND>(wParam);
     wchar_t className[16] = {};
     GetClassNameW(box, className, 16);
-    auto& seen = activeCatcher->seen_;
-    if (std::wstring(className) == L"#32770" &&
-        std::find(seen.begin(), seen.end(), box) == seen.end()) {
-      seen.push_back(box);
+    // A box is activated more than once; the mark dies with the box, so a
+    // later box that gets the same handle is caught too.
+    if (std::wstring(className) == L"#32770" && GetPropW(box, kCaughtMark) == nullptr) {
+      SetPropW(box, kCaughtMark, reinterpret_cast<HANDLE>(1));
       SetTimer(box, kCatchTimer, 0, timerProc);
     }
   }

@@ -41,7 +41,6 @@ class MessageBoxCatcher {
 
   HHOOK hook_ = nullptr;
   std::vector<Box> boxes_;
-  std::vector<HWND> seen_;
 };
 
 class MainWindowTest : public ::testing::Test {
