@@ -4,13 +4,15 @@
 
 namespace tagwright::win32 {
 
-// DEFAULT_GUI_FONT is made for 96 DPI; at other DPIs the same face is created
-// at the scaled height.
+// DEFAULT_GUI_FONT is made for the system DPI; for a window on a monitor of
+// another DPI the same face is created at the height scaled between the two.
 GuiFont::GuiFont(UINT dpi) : dpi_(dpi) {
   HFONT stock = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  const UINT systemDpi = dpiOf(nullptr);
   LOGFONTW face{};
-  if (stock != nullptr && GetObjectW(stock, sizeof face, &face) == sizeof face && dpi != kBaseDpi) {
-    face.lfHeight = scale(face.lfHeight, dpi);
+  if (stock != nullptr && dpi != systemDpi &&
+      GetObjectW(stock, sizeof face, &face) == sizeof face) {
+    face.lfHeight = MulDiv(face.lfHeight, static_cast<int>(dpi), static_cast<int>(systemDpi));
     face.lfWidth = 0;
     font_ = CreateFontIndirectW(&face);
     owned_ = font_ != nullptr;

@@ -1,5 +1,5 @@
 // The platform's default GUI font at a given DPI: every window and control of
-// the program uses it.
+// the program uses it. The stock font already follows the system DPI.
 #pragma once
 
 #include <windows.h>
