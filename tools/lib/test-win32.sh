@@ -8,6 +8,16 @@ cd "$root"
 build="${TAGWRIGHT_MINGW_BUILD:-$root/build/mingw}"
 cmake --build "$build" -j 2 --target tagwright tagwright_win32_tests tagwright_exe_tests
 
+# One self-contained file: the exe imports Windows' own DLLs only, none of the
+# MinGW runtime DLLs (libstdc++, libgcc, libwinpthread).
+exe="$build/ui/win32/tagwright.exe"
+imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p')
+echo "-- tagwright.exe: $(stat -c %s "$exe") bytes, imports:" $imports
+if echo "$imports" | grep -qi '^lib'; then
+  echo "tagwright.exe needs MinGW runtime DLLs" >&2
+  exit 1
+fi
+
 export TAGWRIGHT_MINGW_BUILD="$build"
 source tools/lib/wine-env.sh
 trap wine_env_cleanup EXIT
