@@ -27,21 +27,43 @@ std::wstring exePath() {
 
 struct Search {
   DWORD processId;
+  const wchar_t* titleStart;
   HWND found;
 };
 
-BOOL CALLBACK findMainWindow(HWND window, LPARAM data) {
+BOOL CALLBACK findWindow(HWND window, LPARAM data) {
   auto& search = *reinterpret_cast<Search*>(data);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
   wchar_t title[128] = {};
   GetWindowTextW(window, title, 128);
   if (owner == search.processId && IsWindowVisible(window) &&
-      std::wstring(title).rfind(L"Tagwright v1.0", 0) == 0) {
+      std::wstring(title).rfind(search.titleStart, 0) == 0) {
     search.found = window;
     return FALSE;
   }
   return TRUE;
+}
+
+// A visible top-level window of `processId` whose title begins with
+// `titleStart`, waited for up to `milliseconds`; nullptr when none came.
+HWND waitForWindow(DWORD processId, const wchar_t* titleStart, DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  Search search{processId, titleStart, nullptr};
+  while (search.found == nullptr && GetTickCount() - start < milliseconds) {
+    EnumWindows(findWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) Sleep(50);
+  }
+  return search.found;
+}
+
+void sendKey(WORD key) {
+  INPUT input[2] = {};
+  input[0].type = INPUT_KEYBOARD;
+  input[0].ki.wVk = key;
+  input[1] = input[0];
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
 }
 
 class RunningExe : public ::testing::Test {
@@ -54,13 +76,7 @@ class RunningExe : public ::testing::Test {
                                nullptr, &startup, &process_))
         << "cannot start " << TAGWRIGHT_EXE_PATH;
     WaitForInputIdle(process_.hProcess, kStartTimeoutMs);
-    const DWORD start = GetTickCount();
-    Search search{process_.dwProcessId, nullptr};
-    while (search.found == nullptr && GetTickCount() - start < kStartTimeoutMs) {
-      EnumWindows(findMainWindow, reinterpret_cast<LPARAM>(&search));
-      if (search.found == nullptr) Sleep(50);
-    }
-    window_ = search.found;
+    window_ = waitForWindow(process_.dwProcessId, L"Tagwright v1.0", kStartTimeoutMs);
     ASSERT_NE(window_, nullptr) << "no visible window titled Tagwright v1.0";
   }
 
@@ -95,6 +111,13 @@ class RunningExe : public ::testing::Test {
     return 0;
   }
 
+  // Opens CopyrightWindow ("版权申明") through its menu item.
+  HWND openCopyright() {
+    PostMessageW(window_, WM_COMMAND,
+                 MAKEWPARAM(menuItemIdOf(tagwright::MenuCommand::copyright), 0), 0);
+    return waitForWindow(process_.dwProcessId, L"\u7248\u6743\u7533\u660E", kStartTimeoutMs);
+  }
+
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };
@@ -113,6 +136,33 @@ TEST_F(RunningExe, ExitProgramMenuItemEndsItWithExitCodeZero) {
   const UINT id = menuItemIdOf(tagwright::MenuCommand::exitProgram);
   ASSERT_NE(id, 0u);
   PostMessageW(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  EXPECT_EQ(exitCode(), 0u);
+}
+
+TEST_F(RunningExe, TrayMenuCloseEndsItWithZeroWhileCopyrightIsOpen) {
+  ASSERT_NE(openCopyright(), nullptr);
+  // A right click on the tray icon, then the third item, 关闭, by keyboard.
+  PostMessageW(window_, WM_APP + 1, 1, WM_RBUTTONUP);
+  HWND menu = nullptr;
+  for (int i = 0; i < 200 && menu == nullptr; ++i) {
+    HWND found = FindWindowW(L"#32768", nullptr);
+    if (found != nullptr && IsWindowVisible(found)) menu = found;
+    Sleep(25);
+  }
+  ASSERT_NE(menu, nullptr) << "the tray menu did not open";
+  for (int i = 0; i < 3; ++i) sendKey(VK_DOWN);
+  sendKey(VK_RETURN);
+  EXPECT_EQ(exitCode(), 0u);
+}
+
+TEST_F(RunningExe, RunsOnWithCopyrightAfterTheMainWindowClosesThenEndsWithZero) {
+  HWND copyright = openCopyright();
+  ASSERT_NE(copyright, nullptr);
+  PostMessageW(window_, WM_KEYDOWN, VK_ESCAPE, 1);
+  Sleep(500);
+  EXPECT_FALSE(IsWindow(window_));
+  EXPECT_EQ(WaitForSingleObject(process_.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+  PostMessageW(copyright, WM_KEYDOWN, VK_ESCAPE, 1);
   EXPECT_EQ(exitCode(), 0u);
 }
 
