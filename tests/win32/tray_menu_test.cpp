@@ -142,6 +142,7 @@ TEST_F(MainWindowTest, CopyrightOpensOnceAndOutlivesTheMainWindow) {
   chooseMenuItem(L"版权声明");
   EXPECT_EQ(desktop->windowHandle(WindowId::CopyrightWindow), copyright);
   EXPECT_FALSE(IsIconic(copyright));
+  EXPECT_EQ(GetForegroundWindow(), copyright);
 
   // Closing MainWindow leaves the program running with CopyrightWindow.
   SendMessageW(window(), WM_CLOSE, 0, 0);
