@@ -6,6 +6,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 cd "$root"
 build="${TAGWRIGHT_MINGW_BUILD:-$root/build/mingw}"
+[ -f "$build/CMakeCache.txt" ] || cmake --preset mingw -B "$build" >/dev/null
 cmake --build "$build" -j 2 --target tagwright tagwright_win32_tests tagwright_exe_tests
 
 # One self-contained file: the exe imports Windows' own DLLs only, none of the
