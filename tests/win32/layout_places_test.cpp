@@ -117,7 +117,10 @@ TEST_F(MainWindowTest, KindsGetTheirSettings) {
   EXPECT_TRUE(output & ES_WANTRETURN);
   EXPECT_TRUE(output & WS_VSCROLL);
   EXPECT_FALSE(output & WS_HSCROLL);
-  EXPECT_FALSE(output & ES_AUTOHSCROLL);  // lines wrap at the box's edge
+  EXPECT_FALSE(output & ES_AUTOHSCROLL);
+  // One long line wraps at the box's edge.
+  desktop->writeText(Role::homeOutputEdit, Text(400, 'x') + " " + Text(400, 'y'));
+  EXPECT_GT(SendMessageW(control(Role::homeOutputEdit), EM_GETLINECOUNT, 0, 0), 2);
 
   const LONG field = GetWindowLongW(control(Role::arcRowEdit), GWL_STYLE);
   EXPECT_TRUE(field & ES_AUTOHSCROLL);
