@@ -17,8 +17,8 @@ struct KindStyle {
   DWORD exStyle;
 };
 
-// Common to all: WS_CHILD | WS_VISIBLE (WS_VISIBLE is taken away for the
-// pages that are not selected).
+// Common to all: WS_CHILD | WS_VISIBLE (the contents of the pages that are not
+// selected are hidden right after creation, before the window shows).
 constexpr KindStyle kKindStyles[] = {
     {ControlKind::tabControl, WC_TABCONTROLW, WS_CLIPSIBLINGS | WS_TABSTOP, WS_EX_CONTROLPARENT},
     {ControlKind::groupBox, L"BUTTON", BS_GROUPBOX, WS_EX_CONTROLPARENT},
