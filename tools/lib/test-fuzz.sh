@@ -26,8 +26,7 @@ cmake --build "$build" -j 2 >/dev/null
 # must print the same bytes.
 echo "fuzz: comparing the literal bytes with a g++ build"
 g++ -std=c++17 -O0 -fexec-charset=GBK -finput-charset=UTF-8 -I. fuzz/literal_digest.cpp \
-  core/*.cpp snippets/*.cpp ui/roles.cpp ui/main_layout.cpp ui/copyright_layout.cpp \
-  ui/menu_addresses.cpp -o "$build/literal-digest-gcc"
+  core/*.cpp snippets/*.cpp ui/*.cpp -o "$build/literal-digest-gcc"
 if ! cmp -s <("$build/literal-digest-gcc") <("$build/fuzz/fuzz_literal_digest"); then
   echo "fuzz: the transcoded sources hold other bytes than the g++ build" >&2
   exit 1
