@@ -160,7 +160,7 @@ TEST(Driver, QueriesReportTheDesktop) {
             "arcOrderCombo: typed\n"
             "state: main=visible copyright=open tray=on "
             u8"menus=程序,仿站学习,帮助中心,Tagwright仿站交流群.20012345 popups=2 ended=no\n"
-            "address: http://www.tagwright.cn/\n");
+            "address: http://tagwright.cn/\n");
 }
 
 }  // namespace

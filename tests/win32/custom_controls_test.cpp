@@ -19,7 +19,7 @@
 namespace tagwright::win32 {
 namespace {
 
-constexpr wchar_t kSiteAddress[] = L"http://www.tagwright.cn/";
+constexpr wchar_t kSiteAddress[] = L"http://tagwright.cn/";
 
 // Dispatches messages until `done` holds or `milliseconds` pass; the final
 // value of `done`.
@@ -289,7 +289,7 @@ bool htmlEngineAvailable() {
 TEST(WebView, StartsWithoutBlockingAndFallsBackToALinkWithoutTheEngine) {
   HostWindow host;
   std::vector<std::wstring> opened;
-  const std::wstring address = L"http://www.tagwright.cn/blog/";
+  const std::wstring address = L"http://tagwright.cn/blog/";
   auto before = std::chrono::steady_clock::now();
   HWND view = createWebView(host.get(), 9, RECT{4, 24, 608, 392}, address,
                             [&](const std::wstring& a) { opened.push_back(a); });

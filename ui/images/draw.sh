@@ -185,5 +185,5 @@ render_gif 83x56 "$work/preview5.mvg" preview5.gif
   \( -size 246x60 xc:black -font "$bold_font" -pointsize 34 -fill white \
   -annotate +19+38 'Tagwright' \) -alpha off -compose CopyOpacity -composite \) \
   -compose Over -composite \
-  -font "$plain_font" -pointsize 9 -fill '#8A8E94' -annotate +55+54 'www.tagwright.cn' \
+  -font "$plain_font" -pointsize 9 -fill '#8A8E94' -annotate +55+54 'tagwright.cn' \
   -strip +dither -colors 64 "GIF:$here/banner.gif"
