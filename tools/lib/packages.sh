@@ -13,6 +13,6 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-native_packages=(cmake make g++ libgtest-dev)
+native_packages=(cmake make g++ libgtest-dev clang libclang-rt-14-dev libbenchmark-dev time)
 mingw_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools)
 wine_packages=(wine wine64 xvfb xauth fonts-wqy-microhei locales x11-utils imagemagick)
