@@ -55,7 +55,7 @@ TEST(ArclistBlock, AttributesFollowTheirFixedOrder) {
                                "arcTitlelen", "arcInfolen",   "arcFlag",      "arcOrderby",
                                "arcImgwidth", "arcImgheight", "arcKeyword",   "arcSubday"};
   Text expectedRun;
-  for (const NamedFragment& f : kAllFragments) options.*f.fragment = Text("<") + f.name + ">";
+  for (const FragmentInfo& f : fragmentTable()) options.*f.fragment = "<" + Text(f.name) + ">";
   for (const char* name : order) expectedRun += Text("<") + name + ">";
 
   for (const ArcLayout layout : {ArcLayout::typelink, ArcLayout::title, ArcLayout::image,

@@ -12,7 +12,7 @@ namespace {
 
 TEST(ResetOptions, GivesEveryFragmentItsStartValue) {
   TagOptions options;
-  for (const NamedFragment& f : kAllFragments) options.*f.fragment = "stale";
+  for (const FragmentInfo& f : fragmentTable()) options.*f.fragment = "stale";
   resetOptions(options);
 
   const struct {
