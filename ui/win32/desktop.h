@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "ui/layout.h"
 #include "ui/program.h"
@@ -38,6 +39,10 @@ class Win32Desktop final : public WindowServices {
   // tests that count events).
   using EventObserver = std::function<void(const ControlDef&, ControlEvent)>;
   void setEventObserver(EventObserver observer) { observer_ = std::move(observer); }
+  // How a web address is opened (menu items, hyperlink label, web view
+  // fallback); the shell's "open" verb unless a test replaces it.
+  using AddressOpener = std::function<void(const std::wstring&)>;
+  void setAddressOpener(AddressOpener opener) { opener_ = std::move(opener); }
 
   // Start: builds MainWindow (centred, page 0, not yet visible) without
   // raising events; throws when it cannot.
@@ -57,6 +62,8 @@ class Win32Desktop final : public WindowServices {
   const WindowControls* controls(WindowId window) const;
   HWND helperWindow() const { return helper_; }
   bool trayIconShown() const { return tray_.shown(); }
+  // The icon handed to the notification area; nullptr while none is shown.
+  HICON trayIcon() const { return tray_.shown() ? tray_.icon() : nullptr; }
 
   // WindowServices
   Text readText(Role edit) override;
@@ -109,11 +116,14 @@ class Win32Desktop final : public WindowServices {
   TopWindow* topOf(HWND hwnd);
   const ControlInstance* mainControl(Role role) const;
   HICON programIcon(int size) const;
+  // The window's own big and small icon, in the sizes for its DPI.
+  void setWindowIcons(HWND hwnd, UINT dpi) const;
 
   HINSTANCE instance_;
   Program* program_ = nullptr;
   std::function<void()> processExit_;
   EventObserver observer_;
+  AddressOpener opener_;
   HWND helper_ = nullptr;
   UINT taskbarCreatedMessage_ = 0;
   TopWindow main_{WindowId::MainWindow};

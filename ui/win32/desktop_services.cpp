@@ -137,7 +137,7 @@ void Win32Desktop::showMessage(const Text& text) {
 }
 
 void Win32Desktop::openAddress(const Text& url) {
-  ShellExecuteW(nullptr, L"open", toWide(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  opener_(toWide(url));
 }
 
 void Win32Desktop::endProgram() {

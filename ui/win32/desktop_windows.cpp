@@ -94,7 +94,11 @@ void failFatally(const char* reason) {
 }
 
 Win32Desktop::Win32Desktop(HINSTANCE instance)
-    : instance_(instance), processExit_([] { ExitProcess(0); }) {
+    : instance_(instance),
+      processExit_([] { ExitProcess(0); }),
+      opener_([](const std::wstring& address) {
+        ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+      }) {
   registerClass(instance_, kWindowClass, windowProc, programIcon(GetSystemMetrics(SM_CXICON)),
                 programIcon(GetSystemMetrics(SM_CXSMICON)));
   registerClass(instance_, kHelperClass, helperProc, nullptr, nullptr);
@@ -127,6 +131,15 @@ HICON Win32Desktop::programIcon(int size) const {
                       LR_DEFAULTSIZE | LR_SHARED);
   }
   return static_cast<HICON>(icon);
+}
+
+void Win32Desktop::setWindowIcons(HWND hwnd, UINT dpi) const {
+  // The class icons only serve as a fallback: WM_GETICON, the taskbar and
+  // Alt+Tab ask the window for its own.
+  SendMessageW(hwnd, WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(programIcon(systemMetricFor(SM_CXICON, dpi))));
+  SendMessageW(hwnd, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(programIcon(systemMetricFor(SM_CXSMICON, dpi))));
 }
 
 void Win32Desktop::createWindow(TopWindow& window) {
@@ -163,13 +176,12 @@ void Win32Desktop::createWindow(TopWindow& window) {
     SetWindowPos(hwnd, nullptr, scaled.left, scaled.top, scaled.right - scaled.left,
                  scaled.bottom - scaled.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  setWindowIcons(hwnd, dpi);
   window.font = std::make_unique<GuiFont>(dpi);
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(window.font->handle()), FALSE);
   window.controls = std::make_unique<WindowControls>();
-  window.controls->build(
-      layout, hwnd, instance_, dpi, window.font->handle(), [](const std::wstring& address) {
-        ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-      });
+  window.controls->build(layout, hwnd, instance_, dpi, window.font->handle(),
+                         [this](const std::wstring& address) { opener_(address); });
   window.pageBackground.update(window.controls->tabControl());
 }
 
@@ -386,6 +398,7 @@ void Win32Desktop::onDpiChanged(TopWindow& window, UINT dpi, const RECT& suggest
   SetWindowPos(window.hwnd, nullptr, suggested.left, suggested.top,
                suggested.right - suggested.left, suggested.bottom - suggested.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
+  setWindowIcons(window.hwnd, dpi);
   if (window.controls == nullptr) return;
   auto font = std::make_unique<GuiFont>(dpi);
   window.controls->relayout(dpi, font->handle());

@@ -5,6 +5,7 @@ namespace tagwright::win32 {
 namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
 
 // Looked up at run time: older systems have no GetDpiForWindow.
 GetDpiForWindowFunction getDpiForWindow() {
@@ -12,6 +13,13 @@ GetDpiForWindowFunction getDpiForWindow() {
   if (user32 == nullptr) return nullptr;
   return reinterpret_cast<GetDpiForWindowFunction>(
       reinterpret_cast<void*>(GetProcAddress(user32, "GetDpiForWindow")));
+}
+
+GetSystemMetricsForDpiFunction getSystemMetricsForDpi() {
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  if (user32 == nullptr) return nullptr;
+  return reinterpret_cast<GetSystemMetricsForDpiFunction>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "GetSystemMetricsForDpi")));
 }
 
 UINT screenDpi() {
@@ -33,6 +41,15 @@ UINT dpiOf(HWND window) {
     }
   }
   return screenDpi();
+}
+
+int systemMetricFor(int index, UINT dpi) {
+  const GetSystemMetricsForDpiFunction function = getSystemMetricsForDpi();
+  if (function != nullptr) {
+    const int value = function(index, dpi);
+    if (value > 0) return value;
+  }
+  return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(screenDpi()));
 }
 
 }  // namespace tagwright::win32

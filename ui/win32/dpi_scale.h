@@ -16,4 +16,8 @@ inline int scale(int value96, UINT dpi) {
 // tell per window.
 UINT dpiOf(HWND window);
 
+// A system metric (SM_CXICON, ...) for `dpi`: the system's own value where it
+// can tell per DPI, else the system-DPI value scaled.
+int systemMetricFor(int index, UINT dpi);
+
 }  // namespace tagwright::win32

@@ -25,6 +25,7 @@ class TrayIcon {
   void restore();
   bool shown() const { return shown_; }
   HWND window() const { return window_; }
+  HICON icon() const { return icon_; }
 
  private:
   bool add();
