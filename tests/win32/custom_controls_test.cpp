@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/win32/rendering.h"
 #include "ui/win32/browser_host.h"
 #include "ui/win32/custom_control_support.h"
 #include "ui/win32/resource_ids.h"
@@ -63,58 +64,6 @@ class HostWindow {
  private:
   HWND window_ = nullptr;
 };
-
-// The client area of a control as painted through WM_PRINTCLIENT, top-down.
-struct Rendering {
-  int width = 0;
-  int height = 0;
-  std::vector<COLORREF> pixels;
-  COLORREF at(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
-  int count(const std::function<bool(int r, int g, int b)>& kind) const {
-    int n = 0;
-    for (COLORREF c : pixels) n += kind(GetRValue(c), GetGValue(c), GetBValue(c)) ? 1 : 0;
-    return n;
-  }
-};
-
-Rendering render(HWND control) {
-  Rendering result;
-  RECT client{};
-  GetClientRect(control, &client);
-  result.width = client.right;
-  result.height = client.bottom;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = result.width;
-  info.bmiHeader.biHeight = -result.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  GdiFlush();
-  const auto* bgra = static_cast<const unsigned char*>(bits);
-  for (int i = 0; i < result.width * result.height; ++i) {
-    result.pixels.push_back(RGB(bgra[4 * i + 2], bgra[4 * i + 1], bgra[4 * i]));
-  }
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  return result;
-}
-
-bool isBlue(int r, int g, int b) {
-  return b > 160 && r < 90 && g < 90;
-}
-bool isMagenta(int r, int g, int b) {
-  return r > 160 && b > 160 && g < 90;
-}
-bool isDarkRed(int r, int g, int b) {
-  return r > 80 && r < 170 && g < 40 && b < 40;
-}
 
 // --- resources --------------------------------------------------------------
 

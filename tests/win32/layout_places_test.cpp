@@ -1,5 +1,6 @@
-// Every control sits where its table row puts it, inside the container the row
-// names, and only the first page shows at start.
+// Every control sits where its table row puts it, scaled by the window's DPI
+// over 96, inside the container the row names, and only the first page shows
+// at start.
 
 #include "tests/win32/window_fixture.h"
 #include "ui/win32/dpi_scale.h"
@@ -20,9 +21,10 @@ std::string describe(const ControlDef& row) {
 }
 
 // Each control's parent is the container of its row, and its place and size
-// relative to it are the row's (at 96 DPI).
+// relative to it are the row's, scaled to the window's DPI.
 void expectTablePlaces(const WindowControls& controls, HWND window, const WindowDef& layout) {
   ASSERT_EQ(controls.all().size(), layout.controlCount);
+  const UINT dpi = dpiOf(window);
   for (const ControlInstance& control : controls.all()) {
     const ControlDef& row = *control.row;
     SCOPED_TRACE(describe(row));
@@ -30,9 +32,9 @@ void expectTablePlaces(const WindowControls& controls, HWND window, const Window
         row.container != nullptr ? controls.findByName(row.container)->hwnd : window;
     EXPECT_EQ(GetParent(control.hwnd), expectedParent);
     const RECT rect = placeInParent(control.hwnd);
-    EXPECT_EQ(rect.left, row.x);
-    EXPECT_EQ(rect.top, row.y);
-    EXPECT_EQ(rect.right - rect.left, row.width);
+    EXPECT_EQ(rect.left, scale(row.x, dpi));
+    EXPECT_EQ(rect.top, scale(row.y, dpi));
+    EXPECT_EQ(rect.right - rect.left, scale(row.width, dpi));
     // A drop-down's height follows its font; its dropped list reaches 160 at most.
     if (row.kind == ControlKind::comboBox) {
       RECT combo;
@@ -46,15 +48,14 @@ void expectTablePlaces(const WindowControls& controls, HWND window, const Window
       SendMessageW(control.hwnd, CB_SHOWDROPDOWN, FALSE, 0);
       // The list is made 160 high; the system may shrink it to its items.
       EXPECT_GE(list.top, combo.bottom - 1);
-      EXPECT_LE(list.bottom - combo.top, 160);
+      EXPECT_LE(list.bottom - combo.top, scale(160, dpi));
     } else {
-      EXPECT_EQ(rect.bottom - rect.top, row.height);
+      EXPECT_EQ(rect.bottom - rect.top, scale(row.height, dpi));
     }
   }
 }
 
 TEST_F(MainWindowTest, EveryControlHasTheTablePlaceInItsContainer) {
-  if (dpiOf(window()) != kBaseDpi) GTEST_SKIP() << "the places are written for 96 DPI";
   expectTablePlaces(*desktop->controls(WindowId::MainWindow), window(), mainWindowLayout());
 }
 
@@ -62,7 +63,10 @@ TEST_F(MainWindowTest, CopyrightWindowIsBuiltFromItsTable) {
   chooseMenuItem(L"版权声明");
   HWND copyright = desktop->windowHandle(WindowId::CopyrightWindow);
   ASSERT_NE(copyright, nullptr);
-  if (dpiOf(copyright) != kBaseDpi) GTEST_SKIP() << "the places are written for 96 DPI";
+  RECT outer;
+  GetWindowRect(copyright, &outer);
+  EXPECT_EQ(outer.right - outer.left, scale(415, dpiOf(copyright)));
+  EXPECT_EQ(outer.bottom - outer.top, scale(272, dpiOf(copyright)));
   expectTablePlaces(*desktop->controls(WindowId::CopyrightWindow), copyright,
                     copyrightWindowLayout());
   const LONG style = GetWindowLongW(copyright, GWL_STYLE);
@@ -75,10 +79,8 @@ TEST_F(MainWindowTest, CopyrightWindowIsBuiltFromItsTable) {
 TEST_F(MainWindowTest, WindowHasItsOuterSizeCentredAndFourMenus) {
   RECT rect;
   GetWindowRect(window(), &rect);
-  if (dpiOf(window()) == kBaseDpi) {
-    EXPECT_EQ(rect.right - rect.left, 620);
-    EXPECT_EQ(rect.bottom - rect.top, 599);
-  }
+  EXPECT_EQ(rect.right - rect.left, scale(620, dpiOf(window())));
+  EXPECT_EQ(rect.bottom - rect.top, scale(599, dpiOf(window())));
   RECT work;
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   EXPECT_NEAR((rect.left + rect.right) / 2, (work.left + work.right) / 2, 1);
@@ -92,6 +94,19 @@ TEST_F(MainWindowTest, WindowHasItsOuterSizeCentredAndFourMenus) {
   ASSERT_EQ(layout.menuCount, 5u);
   EXPECT_EQ(menuBarTexts(), (std::vector<std::wstring>{L"程序", L"仿站学习", L"帮助中心",
                                                        toWide(layout.menus[4].text)}));
+}
+
+TEST_F(MainWindowTest, ControlsUseTheGuiFontScaledOnceForTheDpi) {
+  // The default GUI font is 8 points, 11 pixels at 96 DPI; a font scaled both
+  // by the system and by the window would be half as big again.
+  const int expected = scale(11, dpiOf(window()));
+  for (Role role : {Role::arcRowEdit, Role::homeCopyButton, Role::arcFlagCombo}) {
+    SCOPED_TRACE(std::string(roleName(role)));
+    LOGFONTW face{};
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(control(role), WM_GETFONT, 0, 0));
+    ASSERT_EQ(GetObjectW(font, sizeof face, &face), static_cast<int>(sizeof face));
+    EXPECT_NEAR(face.lfHeight < 0 ? -face.lfHeight : face.lfHeight, expected, 2);
+  }
 }
 
 TEST_F(MainWindowTest, OnlyTheSelectedPageIsShownAndContentsSurviveSwitching) {
