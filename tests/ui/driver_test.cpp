@@ -58,8 +58,8 @@ TEST(Driver, EscapesAndMalformedGbkRoundTrip) {
       {"x\\xB8", "x\\xB8"},        // a lead byte as the last byte
       {"\\xB8\\x20z", "\\xB8 z"},  // a lead byte before an invalid trail byte
       {"\\xFF\\x81\\x7F", "\\xFF\\x81\x7F"},
-      {"\\x80", u8"€"},  // code page 936's euro sign
-      {u8"€", u8"€"},
+      {"\\x80", "\\x80"},  // begins a two-byte character, never one alone
+      {"\\x80A\\xA1\\x40", "\\x80A\\xA1@"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
@@ -102,6 +102,7 @@ TEST(Driver, ErrorsNameTheLineAndStopWithStatusTwo) {
       {u8"click 标签1\n", u8"error: line 1: 标签1: not a button\n"},
       {u8"click CopyrightWindow.标签1\n", u8"error: line 1: CopyrightWindow.标签1: not a button\n"},
       {u8"type arcRowEdit 😀\n", "error: line 1: character U+1F600 has no GBK form\n"},
+      {u8"type arcRowEdit €\n", "error: line 1: character U+20AC has no GBK form\n"},
       {"type arcRowEdit \xC3\n", "error: line 1: malformed UTF-8\n"},
       {"click  arcBuildButton\n", "error: line 1: empty argument\n"},
       {"state now\n", "error: line 1: unexpected argument\n"},

@@ -4,8 +4,9 @@
 // Where the protocol leaves a choice, the driver does this:
 // - A character of the script that GBK lacks (an emoji, say) is an error of
 //   its line, as is malformed UTF-8: nothing is replaced by '?' and lost.
-// - The single byte 0x80 is the euro sign both ways, as in code page 936;
-//   every other byte that begins no valid GBK character is printed \xHH.
+// - Every byte of 0x80 or above begins a two-byte character: 0x80 alone is
+//   printed \x80 like any byte that begins no valid GBK character, and the
+//   euro sign (code page 936's single byte 0x80) is a character GBK lacks.
 // - A user action on a control activates its window; so does a menu item
 //   chosen from the menu bar. `key` with no window of the program active
 //   (MainWindow hidden, CopyrightWindow closed) is an error.

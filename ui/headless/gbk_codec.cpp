@@ -99,13 +99,8 @@ std::string codePointName(char32_t c) {
 
 }  // namespace
 
-GbkCodec::GbkCodec() : pairs_((kLastLead - kFirstLead + 1) * kTrailCount), singles_(0x80) {
+GbkCodec::GbkCodec() : pairs_((kLastLead - kFirstLead + 1) * kTrailCount) {
   Iconv converter;
-  for (unsigned b = 0x80; b <= 0xFF; ++b) {
-    const char byte = static_cast<char>(b);
-    singles_[b - 0x80] = converter.decode(&byte, 1);
-    if (singles_[b - 0x80] != 0) encode_.emplace(singles_[b - 0x80], static_cast<std::uint16_t>(b));
-  }
   for (unsigned lead = kFirstLead; lead <= kLastLead; ++lead) {
     for (unsigned trail = kFirstTrail; trail <= kLastTrail; ++trail) {
       if (trail == 0x7F) continue;
@@ -140,7 +135,7 @@ bool GbkCodec::appendUtf8(std::string_view utf8, Text& out, std::string& problem
       problem = "character " + codePointName(c) + " has no GBK form";
       return false;
     }
-    if (found->second > 0xFF) out += static_cast<char>(found->second >> 8);
+    out += static_cast<char>(found->second >> 8);
     out += static_cast<char>(found->second & 0xFF);
   }
   return true;
@@ -176,9 +171,6 @@ std::string GbkCodec::toEscapedUtf8(std::string_view gbk) const {
     if (two != 0) {
       appendUtf8Char(two, out);
       i += 2;
-    } else if (singles_[b - 0x80] != 0) {
-      appendUtf8Char(singles_[b - 0x80], out);
-      ++i;
     } else {
       char hex[5];
       std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned>(b));

@@ -1,7 +1,7 @@
-// GBK <-> UTF-8 at the driver's edge. The table comes from the C library's
-// iconv "GBK" converter, which follows code page 936: the single byte 0x80 is
-// the euro sign, as Windows shows it. Every other byte that does not begin a
-// character of the table is not valid GBK.
+// GBK <-> UTF-8 at the driver's edge. The table of two-byte characters comes
+// from the C library's iconv "GBK" converter. Every byte of 0x80 or above
+// begins a two-byte character, so none stands alone: code page 936's
+// single-byte euro sign (0x80) is not taken, and the euro sign has no GBK form.
 #pragma once
 
 #include <cstdint>
@@ -32,8 +32,7 @@ class GbkCodec {
   // Code point of a two-byte character, 0 when the pair is not valid.
   char32_t pair(unsigned char lead, unsigned char trail) const;
 
-  std::vector<char32_t> pairs_;    // lead 0x81..0xFE x trail 0x40..0xFE
-  std::vector<char32_t> singles_;  // bytes 0x80..0xFF standing alone
+  std::vector<char32_t> pairs_;  // lead 0x81..0xFE x trail 0x40..0xFE
   std::unordered_map<char32_t, std::uint16_t> encode_;
 };
 
