@@ -95,9 +95,9 @@ fi
 
 # ---- malformed GBK in every box -------------------------------------------------
 # Each text in canonical print form: it must print back exactly as typed.
-# 0x7F after a lead byte is no trail byte and prints as itself; 0x80 alone is
-# the euro sign of code page 936; A3 B1 is the full-width 1.
-malformed=('\xB8' '\xB8 x' 'end\xB8' '\xFF' '\xFF\xFF\xFE' '\x81\r\n\x81' '€' '\xB8'$'\x7f'
+# 0x7F after a lead byte is no trail byte and prints as itself; 0x80 alone
+# begins no valid character; A3 B1 is the full-width 1.
+malformed=('\xB8' '\xB8 x' 'end\xB8' '\xFF' '\xFF\xFF\xFE' '\x81\r\n\x81' '\x80' '\xB8'$'\x7f'
   '１\xA3' '复\xD6' '')
 echo "hostile: ${#malformed[@]} malformed texts in ${#boxes[@]} boxes, every generate and copy"
 script="$work/malformed.script"
