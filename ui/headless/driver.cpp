@@ -48,17 +48,22 @@ namespace {
 // Editors on Windows like to start UTF-8 files with one; it is no part of the first action.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// A decimal index or code; anything else is an error.
+// A decimal index or code, leading zeros allowed; anything else is an error.
+// No index or code reaches kNumberLimit, so a longer number is out of range
+// wherever it stands.
+constexpr long kNumberLimit = 100000000;
+
 long parseNumber(std::string_view word) {
-  std::size_t i = word.size() > 1 && word[0] == '-' ? 1 : 0;
-  if (i == word.size() || word.size() - i > 9)
-    throw ScriptError("bad number '" + std::string(word) + "'");
+  const bool negative = word.size() > 1 && word[0] == '-';
+  std::size_t i = negative ? 1 : 0;
+  if (i == word.size()) throw ScriptError("bad number '" + std::string(word) + "'");
   long value = 0;
   for (; i < word.size(); ++i) {
     if (word[i] < '0' || word[i] > '9') throw ScriptError("bad number '" + std::string(word) + "'");
     value = value * 10 + (word[i] - '0');
+    if (value >= kNumberLimit) throw ScriptError("number '" + std::string(word) + "' out of range");
   }
-  return word[0] == '-' ? -value : value;
+  return negative ? -value : value;
 }
 
 const char* mainStateName(MainState state) {
