@@ -1,6 +1,7 @@
 // The tray icon's popup menu, the menu bar's commands, hiding and showing, and
 // the copyright window.
 #include "tests/win32/window_fixture.h"
+#include "ui/win32/dpi_scale.h"
 #include "ui/win32/text_convert.h"
 #include "ui/win32/tray_icon.h"
 
@@ -76,11 +77,12 @@ TEST_F(TrayTest, LeftAndRightReleaseOpenTheSameMenuWithShowHideClose) {
     EXPECT_TRUE(pick.seen);
     EXPECT_EQ(pick.items, items);
   }
-  // Below and right of the mouse, owned by the program's hidden window made
-  // foreground, so MainWindow is not brought forward.
+  // Below and right of the mouse (3 pixels at 96 DPI), owned by the program's
+  // hidden window made foreground, so MainWindow is not brought forward.
   const PopupPick pick = trayPick(WM_RBUTTONUP, 0);
-  EXPECT_EQ(pick.place.left, pick.cursor.x + 3);
-  EXPECT_EQ(pick.place.top, pick.cursor.y + 3);
+  const int offset = scale(3, dpiOf(window()));
+  EXPECT_EQ(pick.place.left, pick.cursor.x + offset);
+  EXPECT_EQ(pick.place.top, pick.cursor.y + offset);
   EXPECT_EQ(pick.foreground, desktop->helperWindow());
   // Moves and presses raise nothing: no menu opens, nothing blocks.
   for (LPARAM mouse : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN}) {
@@ -135,8 +137,8 @@ TEST_F(MainWindowTest, CopyrightOpensOnceAndOutlivesTheMainWindow) {
   EXPECT_EQ(windowTextWide(copyright), L"版权申明");
   RECT rect;
   GetWindowRect(copyright, &rect);
-  EXPECT_EQ(rect.right - rect.left, 415);
-  EXPECT_EQ(rect.bottom - rect.top, 272);
+  EXPECT_EQ(rect.right - rect.left, scale(415, dpiOf(copyright)));
+  EXPECT_EQ(rect.bottom - rect.top, scale(272, dpiOf(copyright)));
 
   ShowWindow(copyright, SW_MINIMIZE);
   chooseMenuItem(L"版权声明");

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the Windows tests of an existing mingw build under Wine with Xvfb: the
 # backend tests that drive the real window in-process, then the black-box test
-# of tagwright.exe. Fails when any test fails or a run hangs.
+# of tagwright.exe, then the tests of places, sizes, fonts, icons and pictures
+# once more at 144 DPI (150 %). Fails when any test fails or a run hangs.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 cd "$root"
@@ -33,4 +34,20 @@ for exe in tagwright_win32_tests tagwright_exe_tests; do
   echo "-- $exe: $(($(date +%s) - start)) s"
   [ "$status" -eq 0 ] || break
 done
+
+# The same window at 144 DPI, in a copy of the prefix with that setting.
+dpi_tests='MainWindowTest.EveryControl*:MainWindowTest.CopyrightWindowIsBuilt*'
+dpi_tests+=':MainWindowTest.WindowHasItsOuterSize*:MainWindowTest.ControlsUseTheGuiFont*'
+dpi_tests+=':MainWindowTest.BothWindowsAndTheTray*:MainWindowTest.EveryPictureBox*'
+dpi_tests+=':MainWindowTest.Hyperlink*:PictureBox.*:HyperlinkLabel.*:GuiFont.*'
+dpi_tests+=':TrayTest.LeftAndRight*:MainWindowTest.CopyrightOpensOnce*'
+if [ "$status" -eq 0 ]; then
+  echo "-- tagwright_win32_tests at 144 DPI"
+  start=$(date +%s)
+  dpi_prefix="$(wine_env_dpi_prefix 144)"
+  WINEPREFIX="$dpi_prefix" wine_timeout 120 "$build/tests/win32/tagwright_win32_tests.exe" \
+    --gtest_brief=1 --gtest_filter="$dpi_tests" || status=$?
+  WINEPREFIX="$dpi_prefix" timeout 20 wineserver -k >/dev/null 2>&1 || true
+  echo "-- tagwright_win32_tests at 144 DPI: $(($(date +%s) - start)) s"
+fi
 exit "$status"

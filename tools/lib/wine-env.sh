@@ -6,7 +6,8 @@
 #
 # In:  TAGWRIGHT_MINGW_BUILD  the mingw build folder (default: build/mingw)
 # Out: WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES, LOCPATH, LANG, DISPLAY;
-#      functions wine_timeout SECONDS EXE ARGS..., wine_env_cleanup.
+#      functions wine_timeout SECONDS EXE ARGS..., wine_env_cleanup,
+#      wine_env_dpi_prefix DPI.
 
 wine_env_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 wine_env_build="${TAGWRIGHT_MINGW_BUILD:-$wine_env_root/build/mingw}"
@@ -91,3 +92,24 @@ if [ ! -f "$WINEPREFIX/.tagwright-ready" ]; then
   timeout 120 wineserver -w || true
   touch "$WINEPREFIX/.tagwright-ready"
 fi
+
+wine_env_base_prefix="$WINEPREFIX"
+
+# Prints the path of a copy of the prefix whose display runs at DPI (LogPixels
+# in HKCU\Control Panel\Desktop, read when a process starts), made once. The
+# copy keeps the build's own prefix at 96 DPI, also for runs going on at the
+# same time. Use it as WINEPREFIX for the run and end its wineserver after.
+wine_env_dpi_prefix() {
+  local dpi="$1" prefix="$wine_env_build/wineprefix-dpi$1"
+  if [ ! -f "$prefix/.tagwright-dpi" ]; then
+    echo "wine-env: copying the Wine prefix for $dpi DPI" >&2
+    rm -rf "$prefix"
+    cp -a "$wine_env_base_prefix" "$prefix"
+    WINEPREFIX="$prefix" wine_timeout 60 reg add 'HKCU\Control Panel\Desktop' /v LogPixels \
+      /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 ||
+      { echo "wine-env: cannot set LogPixels in $prefix" >&2; return 1; }
+    WINEPREFIX="$prefix" timeout 60 wineserver -w || true
+    touch "$prefix/.tagwright-dpi"
+  fi
+  echo "$prefix"
+}
