@@ -1,17 +1,15 @@
 // Picture box: decodes a stored GIF once, at creation, into a device-independent
 // bitmap and paints it stretched to the box or at its natural size (scaled by the
 // window's DPI) at the top-left. Anything that fails leaves an empty box.
-#include <ocidl.h>
-#include <olectl.h>
 #include <windows.h>
 
 #include <cstring>
 #include <memory>
 #include <type_traits>
 
-#include "ui/win32/com_ptr.h"
 #include "ui/win32/custom_control_support.h"
 #include "ui/win32/custom_controls.h"
+#include "ui/win32/gif_decoder.h"
 #include "ui/win32/resource_ids.h"
 
 namespace tagwright::win32 {
@@ -33,56 +31,33 @@ struct DecodedImage {
   SIZE size{0, 0};
 };
 
-// Copies the RCDATA bytes into a stream that OleLoadPicture can read.
-ComPtr<IStream> resourceStream(HINSTANCE module, int id) {
-  ComPtr<IStream> stream;
-  HRSRC info = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RCDATA */);
-  if (!info) return stream;
-  DWORD size = SizeofResource(module, info);
-  HGLOBAL loaded = LoadResource(module, info);
-  const void* bytes = loaded ? LockResource(loaded) : nullptr;
-  if (!bytes || size == 0) return stream;
-  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-  if (!copy) return stream;
-  void* target = GlobalLock(copy);
-  if (!target) {
-    GlobalFree(copy);
-    return stream;
-  }
-  std::memcpy(target, bytes, size);
-  GlobalUnlock(copy);
-  // The stream frees the memory when it is released.
-  if (FAILED(CreateStreamOnHGlobal(copy, TRUE, stream.put()))) GlobalFree(copy);
-  return stream;
-}
-
 DecodedImage decodeImage(HINSTANCE module, ImageId image) {
   DecodedImage result;
-  int id = imageResourceId(image);
+  const int id = imageResourceId(image);
   if (id == 0) return result;
-  ComPtr<IStream> stream = resourceStream(module, id);
-  if (!stream) return result;
-  ComPtr<IPicture> picture;
-  if (FAILED(OleLoadPicture(stream.get(), 0, FALSE, IID_IPicture, picture.putVoid()))) {
-    return result;
-  }
-  SHORT type = PICTYPE_UNINITIALIZED;
-  OLE_HANDLE handle = 0;
-  if (FAILED(picture->get_Type(&type)) || type != PICTYPE_BITMAP ||
-      FAILED(picture->get_Handle(&handle))) {
-    return result;
-  }
-  // The picture owns its bitmap: keep a copy of our own.
-  HANDLE copy = CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0,
-                          0, LR_CREATEDIBSECTION);
-  if (!copy) return result;
-  result.bitmap.reset(static_cast<HBITMAP>(copy));
-  BITMAP info{};
-  if (!GetObjectW(result.bitmap.get(), sizeof info, &info)) {
+  HRSRC info = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RCDATA */);
+  if (!info) return result;
+  const DWORD size = SizeofResource(module, info);
+  HGLOBAL loaded = LoadResource(module, info);
+  const auto* bytes = static_cast<const unsigned char*>(loaded ? LockResource(loaded) : nullptr);
+  GifImage gif;
+  if (!bytes || !decodeGif(bytes, size, gif)) return result;
+
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = gif.width;
+  format.bmiHeader.biHeight = -gif.height;  // top-down, as the decoder writes
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  void* pixels = nullptr;
+  result.bitmap.reset(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &pixels, nullptr, 0));
+  if (!result.bitmap || !pixels) {
     result.bitmap.reset();
     return result;
   }
-  result.size = {info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
+  std::memcpy(pixels, gif.pixels.data(), gif.pixels.size() * sizeof gif.pixels[0]);
+  result.size = {gif.width, gif.height};
   return result;
 }
 
