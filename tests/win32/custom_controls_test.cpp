@@ -155,16 +155,16 @@ TEST(PictureBox, StretchedFillsTheBoxAndNaturalSizeKeepsTheTopLeft) {
   EXPECT_TRUE(black(small.at(0, 0)));
   EXPECT_TRUE(black(small.at(99, 29)));
 
-  HWND natural = createPictureBox(host.get(), 2, RECT{0, 40, 300, 140}, ImageId::banner, false);
+  // Room for the banner scaled up to 200 %, with a margin right and below.
+  HWND natural = createPictureBox(host.get(), 2, RECT{0, 40, 600, 340}, ImageId::banner, false);
   UINT dpi = GetDpiForWindow(natural);
   int shown = MulDiv(246, static_cast<int>(dpi ? dpi : 96), 96);
   Rendering large = render(natural);
   EXPECT_TRUE(black(large.at(0, 0)));
-  if (shown < 299) {
-    EXPECT_TRUE(black(large.at(shown - 1, 0)));
-    EXPECT_FALSE(black(large.at(shown + 1, 0)));
-  }
-  EXPECT_FALSE(black(large.at(299, 99)));
+  ASSERT_LT(shown, 599);
+  EXPECT_TRUE(black(large.at(shown - 1, 0)));
+  EXPECT_FALSE(black(large.at(shown + 1, 0)));
+  EXPECT_FALSE(black(large.at(599, 299)));
 }
 
 // --- hyperlink label --------------------------------------------------------
