@@ -130,6 +130,18 @@ TEST(Driver, ErrorsNameTheLineAndStopWithStatusTwo) {
   }
 }
 
+// A megabyte word in error: the message names the line and shows the word's
+// start, cut before a character boundary, not the whole megabyte.
+TEST(Driver, ErrorsShowTheStartOfALongWord) {
+  std::string name;
+  while (name.size() < (1u << 20)) name += u8"复制a";  // 7 bytes: byte 64 is inside 复
+  const DriverRun unknownName = runScript("click " + name + "\n");
+  EXPECT_EQ(unknownName.status, 2);
+  EXPECT_EQ(unknownName.err, "error: line 1: " + name.substr(0, 63) + "...: unknown name\n");
+  const DriverRun unknownAction = runScript(name + " x\n");
+  EXPECT_EQ(unknownAction.err, "error: line 1: unknown action '" + name.substr(0, 63) + "...'\n");
+}
+
 TEST(Driver, OutputBeforeAnErrorStays) {
   const DriverRun run = runScript("print arcRowEdit\nfly\nprint arcRowEdit\n");
   EXPECT_EQ(run.status, 2);

@@ -56,12 +56,12 @@ constexpr long kNumberLimit = 100000000;
 long parseNumber(std::string_view word) {
   const bool negative = word.size() > 1 && word[0] == '-';
   std::size_t i = negative ? 1 : 0;
-  if (i == word.size()) throw ScriptError("bad number '" + std::string(word) + "'");
+  if (i == word.size()) throw ScriptError("bad number '" + shownWord(word) + "'");
   long value = 0;
   for (; i < word.size(); ++i) {
-    if (word[i] < '0' || word[i] > '9') throw ScriptError("bad number '" + std::string(word) + "'");
+    if (word[i] < '0' || word[i] > '9') throw ScriptError("bad number '" + shownWord(word) + "'");
     value = value * 10 + (word[i] - '0');
-    if (value >= kNumberLimit) throw ScriptError("number '" + std::string(word) + "' out of range");
+    if (value >= kNumberLimit) throw ScriptError("number '" + shownWord(word) + "' out of range");
   }
   return negative ? -value : value;
 }
@@ -114,17 +114,17 @@ void Driver::runLine(std::string_view line) {
     if (action.word != word) continue;
     const ScriptLine split = splitArguments(line, action.wordCount, action.withText);
     if (session_->desktop.ended() && !action.afterEnd) {
-      throw ScriptError("the program has ended; '" + std::string(word) + "' is not accepted");
+      throw ScriptError("the program has ended; '" + shownWord(word) + "' is not accepted");
     }
     try {
       (this->*action.run)(Arguments{split.words, split.text});
     } catch (const ActionError& e) {
       if (!action.named) throw;
-      throw ScriptError(std::string(split.words[0]) + ": " + e.what());
+      throw ScriptError(shownWord(split.words[0]) + ": " + e.what());
     }
     return;
   }
-  throw ScriptError("unknown action '" + std::string(word) + "'");
+  throw ScriptError("unknown action '" + shownWord(word) + "'");
 }
 
 // A name that has no GBK form names no control; the lookup then fails as
@@ -176,7 +176,7 @@ void Driver::doKey(const Arguments& a) {
   } else if (a.words[0] == "enter") {
     session_->desktop.pressEnter();
   } else {
-    throw ScriptError("unknown key '" + std::string(a.words[0]) + "'");
+    throw ScriptError("unknown key '" + shownWord(a.words[0]) + "'");
   }
 }
 
@@ -186,13 +186,13 @@ void Driver::doClose(const Arguments& a) {
   } else if (a.words[0] == "CopyrightWindow") {
     session_->desktop.close(WindowId::CopyrightWindow);
   } else {
-    throw ScriptError("unknown window '" + std::string(a.words[0]) + "'");
+    throw ScriptError("unknown window '" + shownWord(a.words[0]) + "'");
   }
 }
 
 void Driver::doClipboard(const Arguments& a) {
   if (a.words[0] != "busy" && a.words[0] != "free") {
-    throw ScriptError("clipboard takes busy or free, not '" + std::string(a.words[0]) + "'");
+    throw ScriptError("clipboard takes busy or free, not '" + shownWord(a.words[0]) + "'");
   }
   session_->desktop.setClipboardBusy(a.words[0] == "busy");
 }
@@ -225,7 +225,7 @@ void Driver::doSelected(const Arguments& a) {
 
 void Driver::doOption(const Arguments& a) {
   const Text* field = findOptionField(session_->program.options(), a.words[0]);
-  if (field == nullptr) throw ScriptError("unknown option field '" + std::string(a.words[0]) + "'");
+  if (field == nullptr) throw ScriptError("unknown option field '" + shownWord(a.words[0]) + "'");
   print(std::string(a.words[0]), *field);
 }
 

@@ -24,6 +24,15 @@ std::string_view actionWord(std::string_view line) {
   return line.substr(0, line.find(' '));
 }
 
+std::string shownWord(std::string_view word) {
+  constexpr std::size_t kShownBytes = 64;
+  if (word.size() <= kShownBytes) return std::string(word);
+  std::size_t cut = kShownBytes;
+  // Back up over UTF-8 continuation bytes so that no character is split.
+  while (cut > 0 && (static_cast<unsigned char>(word[cut]) & 0xC0) == 0x80) --cut;
+  return std::string(word.substr(0, cut)) + "...";
+}
+
 ScriptLine splitArguments(std::string_view line, std::size_t wordCount, bool withText) {
   ScriptLine result;
   result.action = actionWord(line);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +31,11 @@ ScriptLine splitArguments(std::string_view line, std::size_t wordCount, bool wit
 
 // The action word of `line`: everything up to the first blank.
 std::string_view actionWord(std::string_view line);
+
+// `word` as an error message shows it: whole when short, else its first
+// bytes up to a character boundary and "...", so that a word of megabytes
+// does not come back whole on standard error.
+std::string shownWord(std::string_view word);
 
 // Decodes TEXT: \\ \r \n \t and \xHH (one raw byte, not converted); any other
 // character is converted from UTF-8 to GBK. Throws on a malformed escape, on
