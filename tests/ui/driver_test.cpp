@@ -102,6 +102,7 @@ TEST(Driver, ErrorsNameTheLineAndStopWithStatusTwo) {
       {"tray -\n", "error: line 1: bad number '-'\n"},
       {"pick arcRowEdit 0\n", "error: line 1: arcRowEdit: not a drop-down list\n"},
       {"type arcBuildButton x\n", "error: line 1: arcBuildButton: not an edit box\n"},
+      {u8"type 编辑框25 1\n", u8"error: line 1: 编辑框25: a read-only edit box\n"},
       {u8"click 标签1\n", u8"error: line 1: 标签1: not a button\n"},
       {u8"click CopyrightWindow.标签1\n", u8"error: line 1: CopyrightWindow.标签1: not a button\n"},
       {u8"type arcRowEdit 😀\n", "error: line 1: character U+1F600 has no GBK form\n"},

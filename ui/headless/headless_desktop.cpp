@@ -71,6 +71,10 @@ ControlState& HeadlessDesktop::reach(std::string_view name,
 }
 
 void HeadlessDesktop::type(std::string_view name, const Text& text) {
+  const ControlState* found = locate(name).control;
+  if (found != nullptr && found->def->kind == ControlKind::readOnlyEdit) {
+    throw ActionError("a read-only edit box");
+  }
   ControlState& edit = reach(name, {ControlKind::edit, ControlKind::outputEdit}, "an edit box");
   edit.text = text;
   raise(edit, ControlEvent::textChanged);
