@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "ui/layout.h"
 #include "ui/win32/menu_bar.h"
+#include "ui/win32/resource_ids.h"
 
 namespace {
 
@@ -121,6 +123,41 @@ class RunningExe : public ::testing::Test {
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };
+
+// The exe carries its icon, its pictures, its manifest and its version.
+TEST(ExeResources, IconPicturesManifestAndVersionAreEmbedded) {
+  HMODULE exe = LoadLibraryExW(exePath().c_str(), nullptr,
+                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(exe, nullptr);
+  EXPECT_NE(FindResourceW(exe, MAKEINTRESOURCEW(IDI_TAGWRIGHT), RT_GROUP_ICON), nullptr);
+  for (int id = IDR_IMAGE_PREVIEW1; id <= IDR_IMAGE_BANNER; ++id) {
+    EXPECT_NE(FindResourceW(exe, MAKEINTRESOURCEW(id), RT_RCDATA), nullptr) << id;
+  }
+  EXPECT_NE(FindResourceW(exe, MAKEINTRESOURCEW(1), RT_MANIFEST), nullptr);
+  FreeLibrary(exe);
+
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeW(exePath().c_str(), &ignored);
+  ASSERT_GT(size, 0u);
+  std::vector<unsigned char> info(size);
+  ASSERT_TRUE(GetFileVersionInfoW(exePath().c_str(), 0, size, info.data()));
+  auto value = [&](const wchar_t* name) {
+    void* text = nullptr;
+    UINT length = 0;
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\080404B0\\") + name;
+    if (!VerQueryValueW(info.data(), path.c_str(), &text, &length) || length == 0) {
+      return std::wstring();
+    }
+    return std::wstring(static_cast<const wchar_t*>(text));
+  };
+  EXPECT_EQ(value(L"ProductName"), L"Tagwright");
+  EXPECT_EQ(value(L"ProductVersion"), L"1.0");
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+  EXPECT_EQ(HIWORD(fixed->dwProductVersionMS), 1u);
+  EXPECT_EQ(LOWORD(fixed->dwProductVersionMS), 0u);
+}
 
 TEST_F(RunningExe, EscEndsItWithExitCodeZero) {
   PostMessageW(window_, WM_KEYDOWN, VK_ESCAPE, 1);
