@@ -117,7 +117,7 @@ const Text kMalformed[] = {
     "\xB8",              // a lead byte at the very end
     "\xB8\x20x",         // a lead byte before a blank
     "\xB8\x7F",          // 0x7F is no trail byte
-    "\x80",              // the euro sign of code page 936, alone
+    "\x80",              // 0x80 alone: no GBK character
     "\xFF",              // never a lead byte
     "\xFF\xFF\xFE",      // ends in a lead byte
     "\x81\r\n\x81",      // a lead byte before CR LF
