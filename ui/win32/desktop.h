@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 
 #include "ui/layout.h"
 #include "ui/program.h"
@@ -84,12 +85,20 @@ class Win32Desktop final : public WindowServices {
   // A popup-menu choice, posted to the helper window and run from the queue.
   static constexpr UINT kRunMenuCommandMessage = WM_APP + 2;
 
+  struct IconDeleter {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+  };
+  using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
   struct TopWindow {
     explicit TopWindow(WindowId window) : id(window) {}
     WindowId id;
     const WindowDef* layout = nullptr;
     HWND hwnd = nullptr;
     std::unique_ptr<GuiFont> font;
+    // The window's own big and small icon (WM_SETICON), in the sizes for its DPI.
+    OwnedIcon bigIcon;
+    OwnedIcon smallIcon;
     std::unique_ptr<WindowControls> controls;
     std::vector<bool> hiddenMenus;
     PageBackground pageBackground;
@@ -115,9 +124,12 @@ class Win32Desktop final : public WindowServices {
   }
   TopWindow* topOf(HWND hwnd);
   const ControlInstance* mainControl(Role role) const;
+  // The program icon at `size`, shared (standard sizes only: a shared icon is
+  // never scaled again), or the system's application icon.
   HICON programIcon(int size) const;
-  // The window's own big and small icon, in the sizes for its DPI.
-  void setWindowIcons(HWND hwnd, UINT dpi) const;
+  // Gives the window its own big and small icon in the sizes for `dpi`,
+  // loaded for it and released with it.
+  void setWindowIcons(TopWindow& window, UINT dpi) const;
 
   HINSTANCE instance_;
   Program* program_ = nullptr;

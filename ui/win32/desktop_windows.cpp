@@ -133,13 +133,21 @@ HICON Win32Desktop::programIcon(int size) const {
   return static_cast<HICON>(icon);
 }
 
-void Win32Desktop::setWindowIcons(HWND hwnd, UINT dpi) const {
+void Win32Desktop::setWindowIcons(TopWindow& window, UINT dpi) const {
   // The class icons only serve as a fallback: WM_GETICON, the taskbar and
-  // Alt+Tab ask the window for its own.
-  SendMessageW(hwnd, WM_SETICON, ICON_BIG,
-               reinterpret_cast<LPARAM>(programIcon(systemMetricFor(SM_CXICON, dpi))));
-  SendMessageW(hwnd, WM_SETICON, ICON_SMALL,
-               reinterpret_cast<LPARAM>(programIcon(systemMetricFor(SM_CXSMICON, dpi))));
+  // Alt+Tab ask the window for its own. Sizes between the stored ones (24 at
+  // 144 DPI) are scaled, which a shared icon never is.
+  auto load = [this](int size) {
+    return OwnedIcon(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAGWRIGHT),
+                                                   IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+  };
+  OwnedIcon bigIcon = load(systemMetricFor(SM_CXICON, dpi));
+  OwnedIcon smallIcon = load(systemMetricFor(SM_CXSMICON, dpi));
+  SendMessageW(window.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon.get()));
+  SendMessageW(window.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.get()));
+  // The previous icons are released only after the switch.
+  window.bigIcon = std::move(bigIcon);
+  window.smallIcon = std::move(smallIcon);
 }
 
 void Win32Desktop::createWindow(TopWindow& window) {
@@ -176,7 +184,7 @@ void Win32Desktop::createWindow(TopWindow& window) {
     SetWindowPos(hwnd, nullptr, scaled.left, scaled.top, scaled.right - scaled.left,
                  scaled.bottom - scaled.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  setWindowIcons(hwnd, dpi);
+  setWindowIcons(window, dpi);
   window.font = std::make_unique<GuiFont>(dpi);
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(window.font->handle()), FALSE);
   window.controls = std::make_unique<WindowControls>();
@@ -317,6 +325,8 @@ void Win32Desktop::onDestroyed(TopWindow& window) {
   window.hwnd = nullptr;
   window.controls.reset();
   window.font.reset();
+  window.bigIcon.reset();
+  window.smallIcon.reset();
   if (!anyWindowOpen()) PostQuitMessage(0);
 }
 
@@ -398,7 +408,7 @@ void Win32Desktop::onDpiChanged(TopWindow& window, UINT dpi, const RECT& suggest
   SetWindowPos(window.hwnd, nullptr, suggested.left, suggested.top,
                suggested.right - suggested.left, suggested.bottom - suggested.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  setWindowIcons(window.hwnd, dpi);
+  setWindowIcons(window, dpi);
   if (window.controls == nullptr) return;
   auto font = std::make_unique<GuiFont>(dpi);
   window.controls->relayout(dpi, font->handle());
