@@ -2,6 +2,7 @@
 // over 96, inside the container the row names, and only the first page shows
 // at start.
 
+#include "tests/win32/rendering.h"
 #include "tests/win32/window_fixture.h"
 #include "ui/win32/dpi_scale.h"
 #include "ui/win32/text_convert.h"
@@ -193,6 +194,13 @@ TEST_F(MainWindowTest, RelayoutScalesEveryPlaceForANewDpi) {
   EXPECT_EQ(rect.left, scale(field.x, 144));
   EXPECT_EQ(rect.top, scale(field.y, 144));
   EXPECT_EQ(rect.right - rect.left, scale(field.width, 144));
+  // The window's own icons follow to the sizes for the new DPI.
+  const Rendering small =
+      render(reinterpret_cast<HICON>(SendMessageW(window(), WM_GETICON, ICON_SMALL, 0)));
+  EXPECT_EQ(small.width, systemMetricFor(SM_CXSMICON, 144));
+  const Rendering big =
+      render(reinterpret_cast<HICON>(SendMessageW(window(), WM_GETICON, ICON_BIG, 0)));
+  EXPECT_EQ(big.width, systemMetricFor(SM_CXICON, 144));
 }
 
 }  // namespace
