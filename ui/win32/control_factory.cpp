@@ -17,8 +17,8 @@ struct KindStyle {
   DWORD exStyle;
 };
 
-// Common to all: WS_CHILD | WS_VISIBLE (the contents of the pages that are not
-// selected are hidden right after creation, before the window shows).
+// Common to all: WS_CHILD, and WS_VISIBLE unless the control belongs to a tab
+// page that is not selected.
 constexpr KindStyle kKindStyles[] = {
     {ControlKind::tabControl, WC_TABCONTROLW, WS_CLIPSIBLINGS | WS_TABSTOP, WS_EX_CONTROLPARENT},
     {ControlKind::groupBox, L"BUTTON", BS_GROUPBOX, WS_EX_CONTROLPARENT},
@@ -71,9 +71,14 @@ bool isContainerKind(ControlKind kind) {
 
 HWND createControl(const ControlDef& row, const ControlContext& context) {
   const KindStyle& kind = styleOf(row.kind);
-  if (kind.className == nullptr) return createCustomControl(row, context);
+  if (kind.className == nullptr) {
+    HWND control = createCustomControl(row, context);
+    // Hidden before anything can paint it: no message is handled in between.
+    if (control != nullptr && !context.visible) ShowWindow(control, SW_HIDE);
+    return control;
+  }
 
-  DWORD style = WS_CHILD | WS_VISIBLE | kind.style;
+  DWORD style = WS_CHILD | (context.visible ? WS_VISIBLE : 0) | kind.style;
   DWORD exStyle = kind.exStyle;
   if (row.kind == ControlKind::edit && (row.flags & flagSunken) != 0) {
     style &= ~static_cast<DWORD>(WS_BORDER);

@@ -20,6 +20,9 @@ struct ControlContext {
   int id;
   RECT rect;  // in the parent's client coordinates, already scaled
   UINT dpi;
+  // False: the control starts hidden (the contents of a tab page that is not
+  // selected).
+  bool visible;
   // Opens a web address (hyperlink label, web view fallback).
   std::function<void(const std::wstring&)> openAddress;
 };

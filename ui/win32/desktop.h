@@ -84,6 +84,9 @@ class Win32Desktop final : public WindowServices {
  private:
   // A popup-menu choice, posted to the helper window and run from the queue.
   static constexpr UINT kRunMenuCommandMessage = WM_APP + 2;
+  // Posted by a window to itself when build() left the later tab pages: the
+  // window shows first, and the pages are made before any input is read.
+  static constexpr UINT kBuildRestMessage = WM_APP + 3;
 
   struct IconDeleter {
     void operator()(HICON icon) const { DestroyIcon(icon); }

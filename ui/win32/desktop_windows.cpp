@@ -70,6 +70,14 @@ RECT centredRect(int width, int height) {
   return RECT{left, top, left + width, top + height};
 }
 
+// No control events while it lives; nests.
+struct BuildingScope {
+  bool& flag;
+  bool before;
+  explicit BuildingScope(bool& f) : flag(f), before(f) { flag = true; }
+  ~BuildingScope() { flag = before; }
+};
+
 // Nothing may cross a window procedure: a failure there ends the program
 // with a message, as a failure at start does.
 template <typename Body>
@@ -161,11 +169,7 @@ void Win32Desktop::createWindow(TopWindow& window) {
   window.hiddenMenus.assign(layout.menuCount, false);
   HMENU bar = layout.menuCount > 0 ? buildMenuBar(layout, window.hiddenMenus) : nullptr;
 
-  struct BuildingScope {
-    bool& flag;
-    explicit BuildingScope(bool& f) : flag(f) { flag = true; }
-    ~BuildingScope() { flag = false; }
-  } building(building_);
+  BuildingScope building(building_);
 
   creating_ = &window;
   HWND hwnd = CreateWindowExW(exStyle, kWindowClass, toWide(layout.title).c_str(), style,
@@ -188,9 +192,13 @@ void Win32Desktop::createWindow(TopWindow& window) {
   window.font = std::make_unique<GuiFont>(dpi);
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(window.font->handle()), FALSE);
   window.controls = std::make_unique<WindowControls>();
-  window.controls->build(layout, hwnd, instance_, dpi, window.font->handle(),
-                         [this](const std::wstring& address) { opener_(address); });
+  window.controls->build(
+      layout, hwnd, instance_, dpi, window.font->handle(),
+      [this](const std::wstring& address) { opener_(address); }, true);
   window.pageBackground.update(window.controls->tabControl());
+  // Anything that looks a later page's control up before this arrives makes
+  // the pages then.
+  if (window.controls->restPending()) PostMessageW(hwnd, kBuildRestMessage, 0, 0);
 }
 
 void Win32Desktop::createMainWindow() {
@@ -295,6 +303,12 @@ LRESULT Win32Desktop::onWindowMessage(TopWindow& window, UINT message, WPARAM wP
         InvalidateRect(hwnd, nullptr, TRUE);
       }
       return DefWindowProcW(hwnd, message, wParam, lParam);
+    case kBuildRestMessage:
+      if (window.controls != nullptr) {
+        BuildingScope building(building_);
+        window.controls->buildRest();
+      }
+      return 0;
     case WM_CLOSE:
       DestroyWindow(hwnd);
       return 0;

@@ -33,49 +33,90 @@ RECT WindowControls::placeOf(const ControlDef& row, UINT dpi) const {
 }
 
 void WindowControls::build(const WindowDef& layout, HWND window, HINSTANCE instance, UINT dpi,
-                           HFONT font,
-                           const std::function<void(const std::wstring&)>& openAddress) {
+                           HFONT font, const std::function<void(const std::wstring&)>& openAddress,
+                           bool deferOtherPages) {
+  layout_ = &layout;
+  window_ = window;
+  instance_ = instance;
+  dpi_ = dpi;
+  font_ = font;
+  openAddress_ = openAddress;
   controls_.clear();
   controls_.reserve(layout.controlCount);
   byRole_.clear();
   tab_ = nullptr;
+  pending_ = false;
 
   for (std::size_t i = 0; i < layout.controlCount; ++i) {
     const ControlDef& row = layout.controls[i];
-    HWND parent = window;
-    if (row.container != nullptr) {
-      // Containers come before their contents in the table.
-      const ControlInstance* container = findByName(row.container);
-      if (container == nullptr) {
-        throw std::runtime_error("container " + std::string(row.container) + " of " +
-                                 std::string(rowLabel(row)) + " not found before it");
-      }
-      parent = container->hwnd;
-    }
-    ControlContext context{instance,          parent, kFirstControlId + static_cast<int>(i),
-                           placeOf(row, dpi), dpi,    openAddress};
-    HWND control = createControl(row, context);
-    if (control == nullptr) {
-      throw std::runtime_error("cannot create control " + std::string(rowLabel(row)));
-    }
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    applyStartContent(row, control);
-    if (isContainerKind(row.kind)) forwardNotifications(control, window);
-    if (row.kind == ControlKind::tabControl) tab_ = control;
-    // Page contents that are not on the first page start hidden.
-    if (parent == tab_ && tab_ != nullptr && row.page > 0) ShowWindow(control, SW_HIDE);
-
-    controls_.push_back(ControlInstance{&row, control, parent});
+    controls_.push_back(ControlInstance{&row, nullptr, nullptr});
     if (row.role != Role::none) {
       const auto role = static_cast<std::size_t>(row.role);
       if (role >= byRole_.size()) byRole_.resize(role + 1, -1);
       byRole_[role] = static_cast<int>(i);
     }
   }
+  for (std::size_t i = 0; i < layout.controlCount; ++i) {
+    // Every control of a later page, in a group box or not, has its page set.
+    if (deferOtherPages && layout.controls[i].page > 0) {
+      pending_ = true;
+      continue;
+    }
+    // Page contents that are not on the first page start hidden.
+    create(i, layout.controls[i].page <= 0);
+  }
+}
+
+void WindowControls::create(std::size_t index, bool visible) const {
+  const ControlDef& row = layout_->controls[index];
+  HWND parent = window_;
+  if (row.container != nullptr) {
+    // Containers come before their contents in the table (and on the same
+    // page or on none).
+    const ControlInstance* container = nullptr;
+    for (std::size_t i = 0; i < index && container == nullptr; ++i) {
+      if (sameName(controls_[i].row->name, row.container)) container = &controls_[i];
+    }
+    if (container == nullptr || container->hwnd == nullptr) {
+      throw std::runtime_error("container " + std::string(row.container) + " of " +
+                               std::string(rowLabel(row)) + " not found before it");
+    }
+    parent = container->hwnd;
+  }
+  // Only the direct contents of the tab control are shown and hidden with
+  // their page; what lies in a group box follows the group box.
+  const bool shown = visible || parent != tab_ || tab_ == nullptr;
+  ControlContext context{instance_,          parent, kFirstControlId + static_cast<int>(index),
+                         placeOf(row, dpi_), dpi_,   shown,
+                         openAddress_};
+  HWND control = createControl(row, context);
+  if (control == nullptr) {
+    throw std::runtime_error("cannot create control " + std::string(rowLabel(row)));
+  }
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  applyStartContent(row, control);
+  if (isContainerKind(row.kind)) forwardNotifications(control, window_);
+  if (row.kind == ControlKind::tabControl) tab_ = control;
+  // Recorded last: no notification can find the control while it is made.
+  controls_[index] = ControlInstance{&row, control, parent};
+}
+
+void WindowControls::buildRest() const {
+  if (!pending_) return;
+  // Cleared first: a look-up during the building does not start it again.
+  pending_ = false;
+  const int selected = selectedPage();
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    if (controls_[i].hwnd == nullptr) create(i, controls_[i].row->page == selected);
+  }
 }
 
 void WindowControls::relayout(UINT dpi, HFONT font) {
+  // Controls made later take the new values.
+  dpi_ = dpi;
+  font_ = font;
   for (const ControlInstance& control : controls_) {
+    if (control.hwnd == nullptr) continue;
     const RECT rect = placeOf(*control.row, dpi);
     int height = rect.bottom - rect.top;
     if (control.row->kind == ControlKind::comboBox) height = scale(kDroppedListHeight96, dpi);
@@ -97,18 +138,24 @@ const ControlInstance* WindowControls::find(HWND control) const {
 const ControlInstance* WindowControls::find(Role role) const {
   const auto index = static_cast<std::size_t>(role);
   if (role == Role::none || index >= byRole_.size() || byRole_[index] < 0) return nullptr;
-  return &controls_[static_cast<std::size_t>(byRole_[index])];
+  const ControlInstance& control = controls_[static_cast<std::size_t>(byRole_[index])];
+  if (control.hwnd == nullptr) buildRest();
+  return control.hwnd != nullptr ? &control : nullptr;
 }
 
 const ControlInstance* WindowControls::findByName(const char* name) const {
   for (const ControlInstance& control : controls_) {
-    if (sameName(control.row->name, name)) return &control;
+    if (!sameName(control.row->name, name)) continue;
+    if (control.hwnd == nullptr) buildRest();
+    return control.hwnd != nullptr ? &control : nullptr;
   }
   return nullptr;
 }
 
 void WindowControls::showPage(int page) {
   if (tab_ == nullptr) return;
+  // The first page is never left for later.
+  if (page > 0) buildRest();
   if (TabCtrl_GetCurSel(tab_) != page) TabCtrl_SetCurSel(tab_, page);
   // Hide first, then show, so two pages are never visible at once.
   for (const ControlInstance& control : controls_) {
