@@ -37,8 +37,8 @@ class WindowControls {
              bool deferOtherPages = false);
   // True while build() has left controls for buildRest().
   bool restPending() const { return pending_; }
-  // Creates the controls build() left, hidden, in table order; nothing when
-  // none are left. Throws like build().
+  // Creates the controls build() left, in table order, hidden unless their
+  // page is the selected one; nothing when none are left. Throws like build().
   void buildRest() const;
   // Places and font again, for a new DPI.
   void relayout(UINT dpi, HFONT font);
