@@ -14,7 +14,7 @@ ensure_packages cmake make g++ clang libclang-rt-14-dev
 
 seconds="${FUZZ_SECONDS:-30}"
 build="$root/build/fuzz"
-targets=(numbers replace_all gbk_codec driver)
+targets=(numbers replace_all gbk_codec driver gif)
 
 echo "fuzz: building the targets with clang"
 cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
