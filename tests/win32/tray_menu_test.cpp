@@ -1,5 +1,13 @@
 // The tray icon's popup menu, the menu bar's commands, hiding and showing, and
 // the copyright window.
+
+// windows.h must come before the other system headers.
+// clang-format off
+#include <windows.h>
+// clang-format on
+
+#include <shellapi.h>
+
 #include "tests/win32/window_fixture.h"
 #include "ui/win32/dpi_scale.h"
 #include "ui/win32/text_convert.h"
@@ -154,6 +162,32 @@ TEST_F(MainWindowTest, CopyrightOpensOnceAndOutlivesTheMainWindow) {
   // Esc closes CopyrightWindow too; then nothing is left.
   pressKey(copyright, VK_ESCAPE);
   EXPECT_FALSE(desktop->anyWindowOpen());
+}
+
+// The shell announces its restart to every top-level window; the icon comes
+// back once and stays known as shown, so closing removes it.
+TEST_F(MainWindowTest, TrayIconComesBackOnceAfterTheShellRestarts) {
+  chooseMenuItem(L"版权声明");
+  HWND copyright = desktop->windowHandle(WindowId::CopyrightWindow);
+  ASSERT_NE(copyright, nullptr);
+  ASSERT_TRUE(desktop->trayIconShown());
+  // A restarted shell has lost the icon.
+  NOTIFYICONDATAW lost{};
+  lost.cbSize = sizeof lost;
+  lost.hWnd = window();
+  lost.uID = 1;
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &lost));
+
+  const UINT restarted = RegisterWindowMessageW(L"TaskbarCreated");
+  for (HWND top : {window(), copyright, desktop->helperWindow()}) {
+    SendMessageW(top, restarted, 0, 0);
+  }
+  EXPECT_TRUE(desktop->trayIconShown());
+
+  // Closing the window took the icon out of the shell: nothing is left to delete.
+  SendMessageW(window(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(desktop->trayIconShown());
+  EXPECT_FALSE(Shell_NotifyIconW(NIM_DELETE, &lost));
 }
 
 }  // namespace

@@ -320,7 +320,9 @@ LRESULT Win32Desktop::onWindowMessage(TopWindow& window, UINT message, WPARAM wP
       return DefWindowProcW(hwnd, message, wParam, lParam);
     default:
       if (message == taskbarCreatedMessage_ && message != 0) {
-        tray_.restore();
+        // Every top-level window hears of the restart; a second add of the
+        // same icon would fail and leave it taken for removed.
+        if (hwnd == tray_.window()) tray_.restore();
         return 0;
       }
       return DefWindowProcW(hwnd, message, wParam, lParam);
