@@ -121,10 +121,15 @@ Win32Desktop::Win32Desktop(HINSTANCE instance)
 
 Win32Desktop::~Win32Desktop() {
   tray_.remove();
+  bool destroyed = false;
   for (TopWindow* window : {&copyright_, &main_}) {
-    if (window->hwnd != nullptr) DestroyWindow(window->hwnd);
+    if (window->hwnd != nullptr) destroyed = DestroyWindow(window->hwnd) != FALSE || destroyed;
   }
   if (helper_ != nullptr) DestroyWindow(helper_);
+  // Tearing down ends no message loop: the quit message of the last window
+  // would end the next one, that of the box telling why a start failed.
+  MSG quit;
+  if (destroyed) PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 void Win32Desktop::attach(Program& program) {
