@@ -79,6 +79,9 @@ class TrayTest : public MainWindowTest {
 };
 
 TEST_F(TrayTest, LeftAndRightReleaseOpenTheSameMenuWithShowHideClose) {
+  // The pointer where the menu fits below and right of it, wherever an
+  // earlier test left it.
+  SetCursorPos(100, 100);
   const std::vector<std::wstring> items{L"显示", L"隐藏", L"关闭"};
   for (LPARAM mouse : {WM_LBUTTONUP, WM_RBUTTONUP, WM_LBUTTONDBLCLK}) {
     const PopupPick pick = trayPick(mouse, 0);
