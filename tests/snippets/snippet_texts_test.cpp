@@ -10,6 +10,7 @@
 
 #include "snippets/catalogue.h"
 #include "snippets/pages.h"
+#include "tests/snippets/split_lines.h"
 
 namespace tagwright {
 namespace {
@@ -18,16 +19,6 @@ std::string_view textOf(std::string_view radio) {
   const Snippet* snippet = findSnippet(radio);
   EXPECT_NE(snippet, nullptr) << radio;
   return snippet ? snippet->text : std::string_view();
-}
-
-std::vector<std::string_view> splitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  for (;;) {
-    const std::size_t at = text.find("\r\n");
-    lines.push_back(text.substr(0, at));
-    if (at == std::string_view::npos) return lines;
-    text.remove_prefix(at + 2);
-  }
 }
 
 struct LongTextCase {

@@ -9,6 +9,7 @@
 
 #include "snippets/catalogue.h"
 #include "snippets/pages.h"
+#include "tests/snippets/split_lines.h"
 
 namespace tagwright {
 namespace {
@@ -18,16 +19,6 @@ const Snippet* sqlEntry(std::string_view radio) {
     if (s.radio == radio) return &s;
   }
   return nullptr;
-}
-
-std::vector<std::string_view> splitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  for (;;) {
-    const std::size_t at = text.find("\r\n");
-    lines.push_back(text.substr(0, at));
-    if (at == std::string_view::npos) return lines;
-    text.remove_prefix(at + 2);
-  }
 }
 
 std::string hexOf(std::string_view bytes) {
