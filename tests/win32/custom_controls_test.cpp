@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tests/win32/rendering.h"
+#include "tests/win32/user_input.h"
 #include "ui/win32/browser_host.h"
 #include "ui/win32/custom_control_support.h"
 #include "ui/win32/resource_ids.h"
@@ -188,11 +189,7 @@ TEST(HyperlinkLabel, ColourFollowsHoverAndEachPressOpensOnce) {
   ASSERT_TRUE(pumpUntil([&] { return render(link).count(isMagenta) > 0; }, 2000));
   EXPECT_EQ(render(link).count(isBlue), 0);
 
-  INPUT click[2]{};
-  click[0].type = click[1].type = INPUT_MOUSE;
-  click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, click, sizeof(INPUT));
+  clickLeftButton();
   ASSERT_TRUE(pumpUntil([&] { return !opened.empty(); }, 2000));
   pumpUntil([] { return false; }, 100);  // the release must not open again
   EXPECT_EQ(opened, std::vector<std::wstring>{kSiteAddress});

@@ -6,11 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/win32/user_input.h"
 #include "ui/layout.h"
 #include "ui/win32/menu_bar.h"
 #include "ui/win32/resource_ids.h"
 
 namespace {
+
+using tagwright::win32::sendKey;
 
 constexpr DWORD kStartTimeoutMs = 30000;
 constexpr DWORD kEndTimeoutMs = 15000;
@@ -57,15 +60,6 @@ HWND waitForWindow(DWORD processId, const wchar_t* titleStart, DWORD millisecond
     if (search.found == nullptr) Sleep(50);
   }
   return search.found;
-}
-
-void sendKey(WORD key) {
-  INPUT input[2] = {};
-  input[0].type = INPUT_KEYBOARD;
-  input[0].ki.wVk = key;
-  input[1] = input[0];
-  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, input, sizeof(INPUT));
 }
 
 class RunningExe : public ::testing::Test {

@@ -8,6 +8,7 @@
 
 #include <shellapi.h>
 
+#include "tests/win32/user_input.h"
 #include "tests/win32/window_fixture.h"
 #include "ui/win32/dpi_scale.h"
 #include "ui/win32/text_convert.h"
@@ -28,15 +29,6 @@ struct PopupPick {
 };
 
 PopupPick* activePick = nullptr;
-
-void sendKey(WORD key) {
-  INPUT input[2] = {};
-  input[0].type = INPUT_KEYBOARD;
-  input[0].ki.wVk = key;
-  input[1] = input[0];
-  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, input, sizeof(INPUT));
-}
 
 void CALLBACK onMenuTimer(HWND, UINT, UINT_PTR id, DWORD) {
   HWND menuWindow = FindWindowW(L"#32768", nullptr);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/win32/rendering.h"
+#include "tests/win32/user_input.h"
 #include "tests/win32/window_fixture.h"
 #include "ui/win32/custom_control_support.h"
 #include "ui/win32/custom_controls.h"
@@ -86,17 +87,13 @@ TEST_F(MainWindowTest, HyperlinkColoursOnHoverAndOpensItsAddressOncePerPress) {
       *desktop, [&] { return render(link).count(isMagenta) > 0; }, 2000));
   EXPECT_EQ(render(link).count(isBlue), 0);
 
-  INPUT press[2]{};
-  press[0].type = press[1].type = INPUT_MOUSE;
-  press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, press, sizeof(INPUT));
+  clickLeftButton();
   ASSERT_TRUE(pumpUntil(
       *desktop, [&] { return !opened.empty(); }, 2000));
   pumpUntil(
       *desktop, [] { return false; }, 150);  // the release opens nothing
   EXPECT_EQ(opened, std::vector<std::wstring>{address});
-  SendInput(2, press, sizeof(INPUT));
+  clickLeftButton();
   ASSERT_TRUE(pumpUntil(
       *desktop, [&] { return opened.size() == 2; }, 2000));
 
